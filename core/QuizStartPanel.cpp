@@ -1,0 +1,27 @@
+// The start panel: the time choice and the "Start" button.
+#include "Quiz.h"
+
+void Quiz::Combo1_Click()
+{
+    const ComboBox &box = controls.Combo1;
+    if (box.listIndex < 0 || box.listIndex >= box.items.size())
+        return;
+    MaxSeconds = box.items[box.listIndex].toDouble() + 2.0;
+}
+
+void Quiz::Command2_Click()
+{
+    if (!controls.Frame2Visible)
+        return;
+    controls.Frame2Visible = false;
+    controls.Label2.caption =
+        QStringLiteral("Maximum time for question = ") + plainNumber(MaxSeconds - 2) + QStringLiteral(" seconds.");
+    controls.Label3.caption = QStringLiteral("Name: ") + controls.Text7;
+    controls.List1.enabled = true;
+    controls.Command3Visible = true;
+    controls.Command4Visible = true;
+    controls.Label2.visible = true;
+    controls.Label3.visible = true;
+    m_cues.PlayCue(Cue::MMControl11, kAlarmCommands);
+    ArmCountdown();
+}

@@ -1,0 +1,38 @@
+// The question timer, the message timer and the "Hints" button.
+#include "Quiz.h"
+
+void Quiz::Timer2_Timer()
+{
+    if (TimerArmed == 0)
+        return;
+    ++ElapsedSeconds;
+    if (ElapsedSeconds > MaxSeconds)
+        return;
+    ProgressBar &bar = controls.ProgressBar1;
+    bar.min = 0;
+    bar.max = static_cast<int>(MaxSeconds);
+    bar.visible = true;
+    bar.value = 0;
+    if (ElapsedSeconds == MaxSeconds - 2)
+        m_cues.PlayCue(Cue::MMControl11, kAlarmCommands);
+    if (ElapsedSeconds == MaxSeconds) {
+        // Time-out: the question is closed with 0 % and no rating sound.
+        DegreeFactor = 0;
+        ShowRating(ScoreQuestion(), false);
+        setTilesEnabled(false);
+        return;
+    }
+    bar.value = ElapsedSeconds;
+}
+
+void Quiz::Timer1_Timer()
+{
+    if (LastClickedTile != OddTile[CurrentQuestion])
+        controls.Text2.visible = false;
+}
+
+void Quiz::Command5_Click()
+{
+    controls.Text5.visible = true;
+    controls.Text5.write(Hint[CurrentQuestion]);
+}

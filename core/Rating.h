@@ -1,0 +1,17 @@
+#pragma once
+
+#include "CuePlayer.h"
+
+#include <QString>
+
+// The rating word for an average degree and the cue that goes with it.
+struct Rating {
+    QString word;
+    Cue cue;
+};
+
+Rating ratingFor(int averageDegree);
+
+// Rounds to the nearest whole number, an exact half to the even neighbour
+// (62.5 -> 62, 87.5 -> 88).
+int roundHalfToEven(double value);

@@ -1,0 +1,8 @@
+#include "SystemTimeOfDay.h"
+
+#include <QTime>
+
+int SystemTimeOfDay::secondsSinceMidnight() const
+{
+    return QTime(0, 0).secsTo(QTime::currentTime());
+}

@@ -1,0 +1,8 @@
+#pragma once
+
+#include "TimeOfDay.h"
+
+class SystemTimeOfDay final : public TimeOfDay {
+public:
+    int secondsSinceMidnight() const override;
+};

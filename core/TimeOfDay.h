@@ -1,0 +1,9 @@
+#pragma once
+
+// The local time of day, to the whole second.
+class TimeOfDay {
+public:
+    virtual ~TimeOfDay() = default;
+    // 0 to 86399.
+    virtual int secondsSinceMidnight() const = 0;
+};

@@ -1,0 +1,25 @@
+#pragma once
+
+#include "CuePlayer.h"
+
+#include <string>
+#include <vector>
+
+// Remembers every cue request with its three command words.
+class RecordingCues final : public CuePlayer {
+public:
+    struct Request {
+        Cue player;
+        std::string open;
+        std::string play;
+        std::string rewind;
+    };
+
+    void PlayCue(Cue player, const CueCommands &commands) override
+    {
+        requests.push_back({player, std::string(commands.open), std::string(commands.play),
+                            std::string(commands.rewind)});
+    }
+
+    std::vector<Request> requests;
+};
