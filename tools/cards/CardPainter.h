@@ -1,0 +1,15 @@
+#pragma once
+
+#include "CardSource.h"
+
+#include <QColor>
+#include <QImage>
+
+#include <vector>
+
+// Draws a picture from its source. The image has the picture's canvas size times
+// the scale; what lies below the frame height stays transparent.
+QImage paintCard(const CardSource &source, double scale = 1.0);
+
+// The inks a picture draws with, in order of first use; red is the starting ink.
+std::vector<QColor> inksOf(const CardSource &source);

@@ -1,0 +1,105 @@
+// Renders the picture sources into GIF89a files (and PNG icon sizes), and
+// writes the cards' descriptions beside them.
+//   vexlor_cardc [--complete] OUTDIR SOURCE...
+// With --complete, the sources must hold all hundred questions.
+#include "CardPainter.h"
+#include "CardSource.h"
+#include "GifWriter.h"
+#include "QuestionBank.h"
+
+#include <QDir>
+#include <QFile>
+#include <QGuiApplication>
+#include <QMap>
+#include <QSaveFile>
+
+#include <cstdio>
+#include <stdexcept>
+
+namespace {
+
+void writePicture(const QDir &out, const QString &baseName, const CardSource &source)
+{
+    GifPicture gif;
+    gif.image = paintCard(source);
+    gif.frameHeight = source.frameHeight;
+    gif.colours = source.colours;
+    gif.ground = source.ground;
+    gif.inks = inksOf(source);
+    writeGif(out.filePath(baseName + QStringLiteral(".gif")), gif);
+    for (int size : source.extraSizes) {
+        const QImage image = paintCard(source, static_cast<double>(size) / source.canvas.width());
+        const QString path = out.filePath(QStringLiteral("%1-%2.png").arg(baseName).arg(size));
+        if (!image.save(path, "PNG"))
+            throw std::runtime_error(QStringLiteral("%1: cannot write").arg(path).toStdString());
+    }
+}
+
+int run(const QStringList &arguments)
+{
+    QStringList args = arguments;
+    const bool complete = args.removeAll(QStringLiteral("--complete")) > 0;
+    if (args.size() < 2) {
+        std::fprintf(stderr, "usage: vexlor_cardc [--complete] OUTDIR SOURCE...\n");
+        return 2;
+    }
+    const QDir out(args.takeFirst());
+    if (!out.exists() && !QDir().mkpath(out.path()))
+        throw std::runtime_error("cannot make the output folder");
+
+    QMap<int, QString> questionFiles;
+    QMap<int, QString> descriptions;  // by Picture number
+    for (const QString &path : args) {
+        const CardFile file = readCardFile(path);
+        if (file.question == 0) {
+            for (const CardSource &picture : file.pictures)
+                writePicture(out, picture.name, picture);
+            continue;
+        }
+        const int q = file.question;
+        if (questionFiles.contains(q))
+            throw CardSourceError(QStringLiteral("%1:1: question %2 is already described in %3")
+                                      .arg(path).arg(q).arg(questionFiles[q]).toStdString());
+        questionFiles.insert(q, path);
+        for (int k = 1; k <= 4; ++k) {
+            const CardSource &card = file.pictures[static_cast<std::size_t>(k - 1)];
+            if (card.odd != (k == QuestionBank::oddPicture(q)))
+                throw CardSourceError(QStringLiteral("%1:%2: the odd card of question %3 is at position %4")
+                                          .arg(path).arg(card.line).arg(q).arg(QuestionBank::oddPicture(q))
+                                          .toStdString());
+            const int number = 4 * (q - 1) + k;
+            writePicture(out, QStringLiteral("p%1").arg(number, 3, 10, QChar(u'0')), card);
+            descriptions.insert(number, card.description);
+        }
+    }
+    if (complete && questionFiles.size() != QuestionBank::kQuestionTotal) {
+        QStringList missing;
+        for (int q = 1; q <= QuestionBank::kQuestionTotal; ++q) {
+            if (!questionFiles.contains(q))
+                missing << QString::number(q);
+        }
+        throw std::runtime_error(("no cards for questions " + missing.join(u", ")).toStdString());
+    }
+    QSaveFile list(out.filePath(QStringLiteral("descriptions.tsv")));
+    if (!list.open(QIODevice::WriteOnly))
+        throw std::runtime_error("cannot write descriptions.tsv");
+    for (auto it = descriptions.cbegin(); it != descriptions.cend(); ++it)
+        list.write(QStringLiteral("%1\t%2\n").arg(it.key()).arg(it.value()).toUtf8());
+    if (!list.commit())
+        throw std::runtime_error("cannot write descriptions.tsv");
+    return 0;
+}
+
+}  // namespace
+
+int main(int argc, char *argv[])
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    try {
+        return run(QCoreApplication::arguments().mid(1));
+    } catch (const std::exception &error) {
+        std::fprintf(stderr, "%s\n", error.what());
+        return 1;
+    }
+}
