@@ -1,0 +1,48 @@
+#include "ResultRows.h"
+
+#include <cmath>
+
+namespace {
+
+// The patterns "  000" and "000": at least three digits with leading zeros.
+QString threeDigits(long long value)
+{
+    return QStringLiteral("%1").arg(value, 3, 10, QChar(u'0'));
+}
+
+}  // namespace
+
+std::vector<PrintLine> resultRows(int questionCount, const std::vector<double> &answeredDegree,
+                                  const std::vector<QString> &answeredTerm)
+{
+    std::vector<PrintLine> rows;
+    for (int n = 1; n <= questionCount; ++n) {
+        const auto row = static_cast<std::size_t>(n);
+        const double degree = row < answeredDegree.size() ? answeredDegree[row] : 0.0;
+        const QString number = QStringLiteral("  ") + threeDigits(n);
+        if (degree > 0) {
+            const QString term = row < answeredTerm.size() ? answeredTerm[row] : QString();
+            rows.push_back({PrintItem::textItem(number), PrintItem::zone(), PrintItem::zone(),
+                            PrintItem::textItem(threeDigits(std::llround(degree)) + QStringLiteral(" %")),
+                            PrintItem::zone(), PrintItem::textItem(term)});
+        } else if (degree == 0) {
+            rows.push_back({PrintItem::textItem(number + QStringLiteral(" has no answer."))});
+        }
+    }
+    return rows;
+}
+
+QString printInColumns(const PrintLine &line)
+{
+    QString text;
+    for (const PrintItem &item : line) {
+        if (item.kind == PrintItem::Kind::Text) {
+            text += item.text;
+        } else {
+            // Always forward, even from the very start of a zone.
+            const qsizetype next = (text.size() / kZoneColumns + 1) * kZoneColumns;
+            text += QString(next - text.size(), u' ');
+        }
+    }
+    return text;
+}

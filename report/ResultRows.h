@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QString>
+
+#include <vector>
+
+// One piece of a printed line: a text, or a separator that moves the write
+// position forward to the start of the next print zone of 14 columns.
+struct PrintItem {
+    enum class Kind { Text, Zone };
+    Kind kind = Kind::Text;
+    QString text;
+
+    static PrintItem zone() { return {Kind::Zone, QString()}; }
+    static PrintItem textItem(const QString &text) { return {Kind::Text, text}; }
+};
+
+using PrintLine = std::vector<PrintItem>;
+
+inline constexpr int kZoneColumns = 14;
+
+// The rows of the results, one per presented question of the series, shared by
+// the report file and the results table on screen.
+//
+// Row n shows its degree and term when a right answer recorded them, otherwise
+// " has no answer."; a row beyond the recorded tables counts as unanswered.
+std::vector<PrintLine> resultRows(int questionCount, const std::vector<double> &answeredDegree,
+                                  const std::vector<QString> &answeredTerm);
+
+// Lays a line out in fixed columns, filling zone moves with blanks.
+QString printInColumns(const PrintLine &line);

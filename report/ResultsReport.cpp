@@ -1,0 +1,59 @@
+#include "ResultsReport.h"
+
+#include "Rating.h"
+#include "ResultRows.h"
+
+#include <cmath>
+
+namespace {
+
+QString repeated(QChar c, int count)
+{
+    return QString(count, c);
+}
+
+// A number as the report writes it: sign place, digits, then a blank.
+QString reportNumber(double value)
+{
+    const QString sign = value < 0 ? QStringLiteral("-") : QStringLiteral(" ");
+    const double magnitude = std::fabs(value);
+    const QString digits = magnitude == std::trunc(magnitude) ? QString::number(static_cast<long long>(magnitude))
+                                                              : QString::number(magnitude, 'g', 15);
+    return sign + digits + QStringLiteral(" ");
+}
+
+}  // namespace
+
+QString resultsReportText(const ReportInput &input)
+{
+    const QString at = repeated(u'@', 75);
+    const QString dash = repeated(u'-', 75);
+    const QString date = QStringLiteral("%1 %2 %3")
+                             .arg(input.date.day(), 2, 10, QChar(u'0'))
+                             .arg(input.locale.monthName(input.date.month(), QLocale::LongFormat))
+                             .arg(input.date.year(), 4, 10, QChar(u'0'));
+    const int average = input.questionCount != 0 ? roundHalfToEven(input.degreeSum / input.questionCount) : 0;
+
+    QStringList lines;
+    lines << at << QStringLiteral("@@@@@@@@@@@         Output Results of Vexlor   (") + date + QStringLiteral(")") << at;
+    lines << QStringLiteral(" ") << QStringLiteral(" ") << QStringLiteral(" ");
+    lines << QStringLiteral("                    Name: ") + input.name;
+    lines << QStringLiteral(" ") << QStringLiteral(" ") << QStringLiteral(" ");
+    lines << QStringLiteral(" Maximum time for question = ") + reportNumber(input.maxSeconds - 2) +
+                 QStringLiteral("Seconds");
+    lines << QStringLiteral(" ") << dash;
+    lines << QStringLiteral("Question No.") + repeated(u' ', 15) + QStringLiteral("Degree") + repeated(u' ', 9) +
+                 QStringLiteral("in question of") + repeated(u' ', 22);
+    lines << dash << QStringLiteral(" ");
+    for (const PrintLine &row : resultRows(input.questionCount, input.answeredDegree, input.answeredTerm))
+        lines << printInColumns(row);
+    lines << QStringLiteral(" ") << at;
+    lines << QStringLiteral("@@@@@             Total degree is ") + QString::number(average) + QStringLiteral(" % in ") +
+                 QString::number(input.questionCount) + QStringLiteral(" questions.             @@@@@@");
+    lines << at;
+
+    QString text;
+    for (const QString &line : lines)
+        text += line + QStringLiteral("\r\n");
+    return text;
+}
