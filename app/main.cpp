@@ -1,0 +1,47 @@
+#include "FixedSeedRandom.h"
+#include "Form1.h"
+#include "FrmSplash.h"
+#include "Pictures.h"
+#include "SoundCues.h"
+#include "SystemTimeOfDay.h"
+
+#include <QApplication>
+#include <QIcon>
+
+#include <memory>
+
+namespace {
+
+QIcon programIcon()
+{
+    QIcon icon(Pictures::named(QStringLiteral("icon.gif")));
+    for (int size : {16, 48, 64, 128, 256})
+        icon.addPixmap(Pictures::named(QStringLiteral("icon-%1.png").arg(size)));
+    return icon;
+}
+
+}  // namespace
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Vexlor"));
+    QApplication::setApplicationVersion(QStringLiteral("1.0"));
+    QApplication::setWindowIcon(programIcon());
+    // Between the splash and the main window no window is shown; that must not end the program.
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    SystemTimeOfDay clock;
+    FixedSeedRandom random;
+    SoundCues cues;
+    std::unique_ptr<Form1> form;
+
+    auto *splash = new FrmSplash();
+    QObject::connect(splash, &FrmSplash::finished, [&] {
+        form = std::make_unique<Form1>(clock, random, cues);
+        form->show();
+        QApplication::setQuitOnLastWindowClosed(true);
+    });
+    splash->show();
+    return QApplication::exec();
+}

@@ -1,0 +1,103 @@
+#include "ControlFactory.h"
+
+#include "Twips.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTextEdit>
+#include <QTextOption>
+
+namespace ControlFactory {
+
+namespace {
+
+QRect toPixels(const QRect &twips)
+{
+    return twipsRect(twips.x(), twips.y(), twips.width(), twips.height());
+}
+
+void setTextColours(QWidget *widget, const QColor &text, const QColor &ground)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Text, text);
+    palette.setColor(QPalette::Base, ground);
+    widget->setPalette(palette);
+}
+
+}  // namespace
+
+QFont arial(double pointSize, bool bold)
+{
+    QFont font(QStringLiteral("Arial"));
+    font.setPointSizeF(pointSize);
+    font.setBold(bold);
+    return font;
+}
+
+QFont dialogFont()
+{
+    QFont font = QApplication::font();
+    font.setPointSizeF(8.25);
+    return font;
+}
+
+void setGround(QWidget *widget, const QColor &ground)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, ground);
+    palette.setColor(QPalette::Button, ground);
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+}
+
+QLabel *label(QWidget *parent, const QRect &twips, const QString &text, const QColor &colour, const QFont &font)
+{
+    auto *label = new QLabel(text, parent);
+    label->setGeometry(toPixels(twips));
+    label->setFont(font);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    label->setPalette(palette);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    return label;
+}
+
+QLineEdit *lineBox(QWidget *parent, const QRect &twips, const QColor &text, const QColor &ground, const QFont &font,
+                   Qt::Alignment alignment)
+{
+    auto *box = new QLineEdit(parent);
+    box->setGeometry(toPixels(twips));
+    box->setFont(font);
+    box->setAlignment(alignment);
+    setTextColours(box, text, ground);
+    return box;
+}
+
+QTextEdit *textArea(QWidget *parent, const QRect &twips, const QColor &text, const QColor &ground, const QFont &font,
+                    Qt::Alignment alignment)
+{
+    auto *area = new QTextEdit(parent);
+    area->setGeometry(toPixels(twips));
+    area->setFont(font);
+    area->setAcceptRichText(false);
+    area->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    area->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    QTextOption option(alignment);
+    option.setWrapMode(QTextOption::WordWrap);
+    area->document()->setDefaultTextOption(option);
+    setTextColours(area, text, ground);
+    return area;
+}
+
+QPushButton *button(QWidget *parent, const QRect &twips, const QString &text, const QColor &ground, const QFont &font)
+{
+    auto *button = new QPushButton(text, parent);
+    button->setGeometry(toPixels(twips));
+    button->setFont(font);
+    setGround(button, ground);
+    return button;
+}
+
+}  // namespace ControlFactory

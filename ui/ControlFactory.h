@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QString>
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QTextEdit;
+class QWidget;
+
+// Builds the main window's controls at their twips, with their colours and fonts.
+namespace ControlFactory {
+
+QFont arial(double pointSize, bool bold = false);
+QFont dialogFont();
+
+QLabel *label(QWidget *parent, const QRect &twips, const QString &text, const QColor &colour, const QFont &font);
+QLineEdit *lineBox(QWidget *parent, const QRect &twips, const QColor &text, const QColor &ground, const QFont &font,
+                   Qt::Alignment alignment);
+QTextEdit *textArea(QWidget *parent, const QRect &twips, const QColor &text, const QColor &ground, const QFont &font,
+                    Qt::Alignment alignment);
+QPushButton *button(QWidget *parent, const QRect &twips, const QString &text, const QColor &ground, const QFont &font);
+void setGround(QWidget *widget, const QColor &ground);
+
+}  // namespace ControlFactory

@@ -1,0 +1,330 @@
+#include "Form1.h"
+
+#include "AnswerTile.h"
+#include "ControlFactory.h"
+#include "Form2.h"
+#include "Pictures.h"
+#include "ReportFile.h"
+#include "ReportHandOver.h"
+#include "ResultRows.h"
+#include "ViewerHandOver.h"
+#include "Twips.h"
+#include "WordList.h"
+
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QDate>
+#include <QDir>
+#include <QLocale>
+#include <QMessageBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QScreen>
+#include <QTextEdit>
+
+using namespace ControlFactory;
+
+namespace {
+
+constexpr int kClientWidth = 11385;
+constexpr int kClientHeight = 7380;
+const QColor kLilac(192, 192, 255);
+const QColor kPaleYellow(255, 255, 128);
+const QColor kRed(Qt::red);
+const QColor kBlue(Qt::blue);
+
+void applyText(QLineEdit *box, const TextBox &data, std::uint32_t &appliedWrites)
+{
+    if (appliedWrites != data.writes) {
+        box->setText(data.text);
+        box->setCursorPosition(0);
+        appliedWrites = data.writes;
+    }
+    box->setVisible(data.visible);
+}
+
+void applyText(QTextEdit *area, const TextBox &data, std::uint32_t &appliedWrites)
+{
+    if (appliedWrites != data.writes) {
+        area->setPlainText(data.text);
+        appliedWrites = data.writes;
+    }
+    area->setVisible(data.visible);
+}
+
+}  // namespace
+
+Form1::Form1(const TimeOfDay &clock, UniformRandom &random, CuePlayer &cues, QWidget *parent)
+    : QMainWindow(parent), m_quiz(clock, random, cues)
+{
+    setObjectName(QStringLiteral("Form1"));
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+
+    auto *client = new QWidget(this);
+    client->setObjectName(QStringLiteral("Form1Client"));
+    client->setFixedSize(twipsToPixels(kClientWidth), twipsToPixels(kClientHeight));
+    setGround(client, kLilac);
+    // The pale drafting sheet behind everything, at the top left, unscaled.
+    QPalette backdrop = client->palette();
+    backdrop.setBrush(QPalette::Window, QBrush(kLilac, Pictures::named(QStringLiteral("window.gif"))));
+    client->setPalette(backdrop);
+    setCentralWidget(client);
+
+    m_timer1 = new QTimer(this);
+    m_timer1->setObjectName(QStringLiteral("Timer1"));
+    m_timer2 = new QTimer(this);
+    m_timer2->setObjectName(QStringLiteral("Timer2"));
+
+    buildGame(client);
+    buildStartPanel(client);
+    buildMenu();
+    setTabOrder();
+    connectEvents();
+
+    handle([this] { m_quiz.Form_Load(); });
+    m_list1->addItems(m_quiz.controls.List1.items);
+
+    setFixedSize(sizeHint());
+    if (const QScreen *screen = this->screen())
+        move(screen->availableGeometry().center() - rect().center());
+}
+
+void Form1::buildGame(QWidget *client)
+{
+    m_label1 = label(client, {105, 0, 3690, 495}, QString(), kRed, arial(18, true));
+    m_label1->setObjectName(QStringLiteral("Label1"));
+    setGround(m_label1, kLilac);
+
+    for (int t = 1; t <= 4; ++t) {
+        auto *tile = new AnswerTile(client);
+        tile->setObjectName(QStringLiteral("Picture1(%1)").arg(t));
+        m_tiles[t] = tile;
+    }
+
+    m_progressBar1 = new QProgressBar(client);
+    m_progressBar1->setObjectName(QStringLiteral("ProgressBar1"));
+    m_progressBar1->setGeometry(twipsRect(105, 2415, 9150, 225));
+    m_progressBar1->setTextVisible(false);
+
+    m_text3 = lineBox(client, {2415, 2625, 4530, 435}, kRed, kLilac, arial(12), Qt::AlignHCenter);
+    m_command1 = button(client, {7035, 2625, 2220, 435}, QStringLiteral("Next Question"), kLilac, arial(9.75));
+    m_text2 = textArea(client, {100, 3255, 9150, 855}, kRed, kLilac, arial(18), Qt::AlignHCenter);
+
+    m_list1 = new WordList(client);
+    m_list1->setGeometry(twipsRect(9345, 525, 1905, 3660));
+    m_list1->setFont(dialogFont());
+    m_list1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    QPalette listPalette = m_list1->palette();
+    listPalette.setColor(QPalette::Base, kLilac);
+    m_list1->setPalette(listPalette);
+
+    m_command5 = button(client, {9360, 4200, 1905, 435}, QStringLiteral("Hints"), kLilac, arial(12));
+    m_text5 = textArea(client, {9345, 4635, 1905, 2310}, kRed, kPaleYellow, dialogFont(), Qt::AlignLeft);
+    m_label3 = label(client, {2415, 5100, 4800, 360}, QString(), kBlue, arial(14.25, true));
+    m_label2 = label(client, {2415, 5595, 4800, 495}, QString(), Qt::black, arial(12, true));
+    m_text4 = lineBox(client, {2415, 5985, 4635, 420}, kRed, kLilac, arial(13.5), Qt::AlignHCenter);
+    m_command3 = button(client, {105, 6405, 1275, 570}, QStringLiteral("Restart"), kLilac, arial(9.75, true));
+    m_text1 = lineBox(client, {1470, 6405, 6525, 570}, kBlue, kPaleYellow, arial(24), Qt::AlignHCenter);
+    m_command4 = button(client, {8085, 6405, 1170, 570}, QStringLiteral("Exit"), QColor(255, 128, 255),
+                        arial(9.75, true));
+
+    const std::pair<QWidget *, const char *> names[] = {
+        {m_text1, "Text1"}, {m_text2, "Text2"},       {m_text3, "Text3"},       {m_text4, "Text4"},
+        {m_text5, "Text5"}, {m_label2, "Label2"},     {m_label3, "Label3"},     {m_list1, "List1"},
+        {m_command1, "Command1"}, {m_command3, "Command3"}, {m_command4, "Command4"}, {m_command5, "Command5"},
+    };
+    for (const auto &[widget, name] : names)
+        widget->setObjectName(QLatin1String(name));
+}
+
+void Form1::buildStartPanel(QWidget *client)
+{
+    m_frame2 = new QWidget(client);
+    m_frame2->setObjectName(QStringLiteral("Frame2"));
+    m_frame2->setGeometry(twipsRect(0, 0, 9255, 3255));
+    setGround(m_frame2, kLilac);
+
+    label(m_frame2, {960, 240, 1095, 495}, QStringLiteral("Name"), kRed, arial(14.25, true))
+        ->setObjectName(QStringLiteral("Label7"));
+    m_text7 = lineBox(m_frame2, {1845, 240, 5720, 450}, Qt::black, Qt::white, arial(14.25), Qt::AlignLeft);
+    m_text7->setObjectName(QStringLiteral("Text7"));
+    m_text7->setPalette(QPalette());
+    m_text7->setFont(arial(14.25));
+    label(m_frame2, {960, 1080, 6255, 375}, QStringLiteral("Maximum time for question (in seconds)"), kRed,
+          arial(14.25, true))
+        ->setObjectName(QStringLiteral("Label8"));
+
+    // A list to pick from, never a box to type in: what it shows is what counts.
+    m_combo1 = new QComboBox(m_frame2);
+    m_combo1->setObjectName(QStringLiteral("Combo1"));
+    m_combo1->setEditable(false);
+    m_combo1->setGeometry(twipsRect(6765, 1080, 825, 405));
+    m_combo1->setFont(arial(12, true));
+    m_combo1->addItems(m_quiz.controls.Combo1.items);
+    m_combo1->setPlaceholderText(QStringLiteral("30"));
+    m_combo1->setCurrentIndex(-1);
+    QPalette comboPalette = m_combo1->palette();
+    comboPalette.setColor(QPalette::ButtonText, kRed);
+    comboPalette.setColor(QPalette::Text, kRed);
+    comboPalette.setColor(QPalette::PlaceholderText, kRed);
+    m_combo1->setPalette(comboPalette);
+
+    m_command2 = button(m_frame2, {1845, 1680, 5775, 1335}, QStringLiteral("Start"), QColor(192, 255, 192),
+                        arial(20.25, true));
+    m_command2->setObjectName(QStringLiteral("Command2"));
+    m_frame2->raise();
+}
+
+void Form1::buildMenu()
+{
+    QMenuBar *bar = menuBar();
+    QAction *results = bar->addAction(QStringLiteral("Show me Results"));
+    results->setObjectName(QStringLiteral("mresult"));
+    QAction *help = bar->addAction(QStringLiteral("Help"));
+    help->setObjectName(QStringLiteral("mhelp"));
+    connect(results, &QAction::triggered, this, &Form1::mresult_Click);
+    connect(help, &QAction::triggered, this, &Form1::mhelp_Click);
+    QAction *exit = bar->addAction(QStringLiteral("Exit"));
+    exit->setObjectName(QStringLiteral("mExit"));
+    // Ends the program at once: no report, no question.
+    connect(exit, &QAction::triggered, QCoreApplication::instance(), &QCoreApplication::quit, Qt::QueuedConnection);
+}
+
+void Form1::setTabOrder()
+{
+    // The tiles come first, in their order, then the rest of the game.
+    QWidget *order[] = {m_tiles[1], m_tiles[2], m_tiles[3], m_tiles[4], m_text3,    m_command1, m_text2,
+                        m_list1,    m_command5, m_text5,    m_text4,    m_command3, m_text1,    m_command4,
+                        m_text7,    m_combo1,   m_command2};
+    for (std::size_t i = 1; i < std::size(order); ++i)
+        QWidget::setTabOrder(order[i - 1], order[i]);
+}
+
+void Form1::connectEvents()
+{
+    for (int t = 1; t <= 4; ++t) {
+        connect(m_tiles[t], &AnswerTile::clicked, this, [this, t] { handle([&] { m_quiz.Picture1_Click(t); }); });
+        connect(m_tiles[t], &AnswerTile::hovered, this, [this, t] { handle([&] { m_quiz.Picture1_MouseMove(t); }); });
+    }
+    connect(m_command1, &QPushButton::clicked, this, [this] { handle([&] { m_quiz.Command1_Click(); }); });
+    connect(m_command2, &QPushButton::clicked, this, [this] { handle([&] { m_quiz.Command2_Click(); }); });
+    connect(m_command3, &QPushButton::clicked, this, [this] { handle([&] { m_quiz.Command3_Click(); }); });
+    connect(m_command4, &QPushButton::clicked, this, &Form1::Command4_Click);
+    connect(m_command5, &QPushButton::clicked, this, [this] { handle([&] { m_quiz.Command5_Click(); }); });
+    connect(m_combo1, &QComboBox::activated, this, [this](int index) {
+        handle([&] {
+            m_quiz.controls.Combo1.listIndex = index;
+            m_quiz.Combo1_Click();
+        });
+    });
+    connect(m_text7, &QLineEdit::textChanged, this, [this](const QString &name) { m_quiz.controls.Text7 = name; });
+    connect(m_list1, &QListWidget::itemSelectionChanged, this,
+            [this] { m_quiz.controls.List1.listIndex = m_list1->selectedRow(); });
+    connect(m_list1, &WordList::doubleClicked, this, [this] { handle([&] { m_quiz.List1_DblClick(); }); });
+    connect(m_timer1, &QTimer::timeout, this, [this] { handle([&] { m_quiz.Timer1_Timer(); }); });
+    connect(m_timer2, &QTimer::timeout, this, [this] { handle([&] { m_quiz.Timer2_Timer(); }); });
+}
+
+void Form1::applyTimer(const Timer &timer, QTimer *qtTimer, std::uint32_t &appliedStarts)
+{
+    if (appliedStarts == timer.starts)
+        return;
+    appliedStarts = timer.starts;
+    // Interval 0 means no ticks here; a QTimer with interval 0 would fire without pause.
+    if (timer.interval > 0)
+        qtTimer->start(timer.interval);
+    else
+        qtTimer->stop();
+}
+
+void Form1::applyControls()
+{
+    const Form1Controls &c = m_quiz.controls;
+    setWindowTitle(c.caption);
+    m_frame2->setVisible(c.Frame2Visible);
+
+    m_label1->setText(c.Label1.caption);
+    m_label1->adjustSize();  // the heading is sized to its text
+    m_label1->setVisible(c.Label1.visible);
+    m_label2->setText(c.Label2.caption);
+    m_label2->setVisible(c.Label2.visible);
+    m_label3->setText(c.Label3.caption);
+    m_label3->setVisible(c.Label3.visible);
+
+    applyText(m_text1, c.Text1, m_textWrites[1]);
+    applyText(m_text2, c.Text2, m_textWrites[2]);
+    applyText(m_text3, c.Text3, m_textWrites[3]);
+    applyText(m_text4, c.Text4, m_textWrites[4]);
+    applyText(m_text5, c.Text5, m_textWrites[5]);
+
+    m_command1->setVisible(c.Command1Visible);
+    m_command3->setVisible(c.Command3Visible);
+    m_command4->setVisible(c.Command4Visible);
+    m_list1->setEnabled(c.List1.enabled);
+
+    m_progressBar1->setRange(c.ProgressBar1.min, c.ProgressBar1.max);
+    m_progressBar1->setValue(c.ProgressBar1.value);
+    m_progressBar1->setVisible(c.ProgressBar1.visible);
+
+    for (int t = 1; t <= 4; ++t) {
+        const Tile &tile = c.Picture1[t];
+        AnswerTile *widget = m_tiles[t];
+        // A keyboard player whose tile locks goes on with "Next Question".
+        if (!tile.enabled && widget->hasFocus() && c.Command1Visible)
+            m_command1->setFocus();
+        if (m_shownPicture[t] != tile.picture) {
+            widget->setPicture(m_pictures.picture(tile.picture));
+            widget->setAccessibleDescription(m_pictures.description(tile.picture));
+            m_shownPicture[t] = tile.picture;
+        }
+        widget->setGeometry(twipsRect(tile.left, tile.top, kTileWidth, kTileHeight));
+        widget->setBorder(tile.border);
+        widget->setEnabled(tile.enabled);
+    }
+
+    applyTimer(c.Timer1, m_timer1, m_timer1Starts);
+    applyTimer(c.Timer2, m_timer2, m_timer2Starts);
+}
+
+Form2 *Form1::viewer()
+{
+    if (!m_form2) {
+        m_form2 = new Form2();
+        m_form2->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    return m_form2;
+}
+
+void Form1::mresult_Click()
+{
+    viewer()->mresult(resultRows(m_quiz.QuestionCount, m_quiz.AnsweredDegree, m_quiz.AnsweredTerm));
+}
+
+void Form1::mhelp_Click()
+{
+    viewer()->mhelp();
+}
+
+// Writes the report, hands it to the viewer and ends the program at once.
+void Form1::Command4_Click()
+{
+    ReportInput input;
+    input.date = QDate::currentDate();
+    input.locale = QLocale::system();
+    input.name = m_quiz.controls.Text7;
+    input.maxSeconds = m_quiz.MaxSeconds;
+    input.questionCount = m_quiz.QuestionCount;
+    input.degreeSum = m_quiz.DegreeSum;
+    input.answeredDegree = m_quiz.AnsweredDegree;
+    input.answeredTerm = m_quiz.AnsweredTerm;
+    const HandOverOutcome outcome = writeReportAndOpen(input, QDir::currentPath(), &ViewerHandOver::open);
+    if (!outcome.written) {
+        QMessageBox::warning(this, QStringLiteral("Vexlor"),
+                             QStringLiteral("The report %1 could not be written: %2.")
+                                 .arg(QLatin1String(ReportFile::kName), outcome.error));
+    }
+    QCoreApplication::exit(0);
+}

@@ -1,0 +1,119 @@
+#include "Form2.h"
+
+#include "ControlFactory.h"
+#include "KeptTextSurface.h"
+#include "Twips.h"
+
+#include <QPushButton>
+#include <QScrollBar>
+
+using namespace ControlFactory;
+
+namespace {
+
+constexpr int kClientWidth = 7890;
+constexpr int kClientHeight = 5790;
+constexpr int kResultSurfaceHeight = 40000;  // twips; grows when the rows need more
+constexpr int kScrollViewHeight = 5775;
+const QColor kCream(255, 255, 192);
+
+const char *const kHelpLines[] = {
+    " ",
+    "                                     Vexlor version 1.0",
+    " ",
+    " The program tries to help you to test your basic engineering knowledge's.",
+    " In this version there are 100 questions about units, definitions, etc\u2026.",
+    " The arrangement of the questions as will as the answers is random.",
+    " You can choose the questions from words list by dblclick on the word you",
+    " want. In each question there are four answers, one of them either wrong or",
+    " doesn't agree with the definition, try to find out this odd answer.",
+    " If you do well from the first time your degree will be 100% in this question.,",
+    " if not your maximum degree will be reduced by 25%  and so on. If you don't",
+    " click on any answer and click on the ''Next question'' button your degree in",
+    " this question will be 0%. After you click on the ''Next question'' button",
+    " you will see the total degree for the all previous questions.",
+    " ",
+    " Please, if you find out any mistake or you have any comment about the",
+    " program please send to me.",
+    " Thank you.",
+    " E-mail: vexlor@quelro.example    Web: https://quelro.example/vexlor",
+    "  ",
+    "  ",
+    "  ",
+};
+
+}  // namespace
+
+Form2::Form2(QWidget *parent) : QWidget(parent, Qt::Window)
+{
+    setObjectName(QStringLiteral("Form2"));
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    setFixedSize(twipsToPixels(kClientWidth), twipsToPixels(kClientHeight));
+
+    // From the bottom of the stack up: own surface, results surface, button, scroll bar.
+    m_surface = new KeptTextSurface(this);
+    m_surface->setObjectName(QStringLiteral("Form2Surface"));
+    m_surface->setGeometry(rect());
+    m_surface->setFont(arial(12));
+    setGround(m_surface, kCream);
+
+    m_picture1 = new KeptTextSurface(this);
+    m_picture1->setObjectName(QStringLiteral("Picture1"));
+    m_picture1->setGeometry(twipsRect(0, 0, 7695, kResultSurfaceHeight));
+    m_picture1->setFont(dialogFont());
+    setGround(m_picture1, kCream);
+
+    m_command1 = button(this, {6720, 5280, 765, 435}, QStringLiteral("Close"), QColor(255, 255, 0), dialogFont());
+    m_command1->setObjectName(QStringLiteral("Command1"));
+    connect(m_command1, &QPushButton::clicked, this, &QWidget::hide);
+
+    m_vscroll1 = new QScrollBar(Qt::Vertical, this);
+    m_vscroll1->setObjectName(QStringLiteral("VScroll1"));
+    m_vscroll1->setGeometry(twipsRect(7620, 0, 255, kScrollViewHeight));
+    m_vscroll1->setSingleStep(300);
+    m_vscroll1->setPageStep(6000);
+    connect(m_vscroll1, &QScrollBar::valueChanged, this, &Form2::VScroll1_Change);
+    fitResultSurface();
+}
+
+void Form2::mhelp()
+{
+    setWindowTitle(QStringLiteral("Vexlor - Help"));
+    m_surface->clear();
+    show();
+    m_picture1->hide();
+    m_vscroll1->hide();
+    for (const char *line : kHelpLines)
+        m_surface->print(QString::fromUtf8(line));
+}
+
+void Form2::mresult(const std::vector<PrintLine> &resultRows)
+{
+    m_picture1->show();
+    m_vscroll1->show();
+    setWindowTitle(QStringLiteral("Vexlor - Result"));
+    show();
+    m_picture1->clear();
+    m_picture1->print(QString(105, u'-'));
+    m_picture1->print(QStringLiteral("Question No.") + QString(24, u' ') + QStringLiteral("Degree") + QString(14, u' ') +
+                      QStringLiteral("in question of") + QString(22, u' '));
+    m_picture1->print(QString(106, u'-'));
+    for (const PrintLine &row : resultRows)
+        m_picture1->print(row);
+    fitResultSurface();
+}
+
+// The surface is 40000 twips tall, or taller when its rows need it; the scroll
+// bar counts in twips and its value is how far the surface is moved up.
+void Form2::fitResultSurface()
+{
+    const int needed = m_picture1->contentHeight() * kTwipsPerPixel;
+    const int height = std::max(kResultSurfaceHeight, needed);
+    m_picture1->resize(m_picture1->width(), twipsToPixels(height));
+    m_vscroll1->setRange(0, height - kScrollViewHeight);
+}
+
+void Form2::VScroll1_Change(int value)
+{
+    m_picture1->move(0, -twipsToPixels(value));
+}

@@ -1,0 +1,169 @@
+#include "FrmSplash.h"
+
+#include "ControlFactory.h"
+#include "Pictures.h"
+#include "Twips.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+#include <QTimer>
+
+using namespace ControlFactory;
+
+namespace {
+
+const QColor kBlue(0, 0, 255);
+const QColor kRed(Qt::red);
+constexpr int kPositionsPerPicture = 19;    // -2000 to 7000 twips in steps of 500
+constexpr int kStepMilliseconds = 24;       // a whole pass of 38 steps fits in its one-second tick
+
+const char kRules1[] =
+    "The program tries to help you to test your basic engineering knowledge's.  In this version there are 100 "
+    "questions about units, definitions, etc\u2026.  The arrangement of the questions as will as the answers is "
+    "random.  You can choose the questions from words list by dblclick on the word you want.";
+const char kRules2[] =
+    "In each question there are four answers, one of them either wrong or doesn't agree with the definition, try to "
+    "find out this odd answer.  If you do well from the first time your degree will be 100% in this question,  if "
+    "not your maximum degree will be reduced by 25%  and so on.";
+const char kRules3[] =
+    "If you don't click on any answer and click on the ''Next question'' button your degree in this question will "
+    "be 0 %.   After you click on the ''Next question'' button you will see the total degree for the all previous "
+    "questions. ";
+
+QLabel *wrappedLabel(QWidget *parent, const QRect &twips, const char *text, const QColor &colour, const QFont &font)
+{
+    QLabel *l = label(parent, twips, QString::fromUtf8(text), colour, font);
+    l->setWordWrap(true);
+    return l;
+}
+
+QLabel *sizedLabel(QWidget *parent, int left, int top, const QString &text, const QColor &colour, const QFont &font)
+{
+    QLabel *l = label(parent, {left, top, 15, 15}, text, colour, font);
+    l->adjustSize();  // one line, from its top left corner
+    return l;
+}
+
+}  // namespace
+
+FrmSplash::FrmSplash(QWidget *parent) : QWidget(parent, Qt::Tool | Qt::FramelessWindowHint)
+{
+    setObjectName(QStringLiteral("frmSplash"));
+    setFixedSize(twipsToPixels(8400), twipsToPixels(7050));
+    setGround(this, kBlue);
+
+    m_frame1 = new QWidget(this);
+    m_frame1->setObjectName(QStringLiteral("Frame1"));
+    m_frame1->setGeometry(twipsRect(105, 105, 8190, 6840));
+    setGround(m_frame1, QColor(192, 192, 255));
+
+    QFont underlined = arial(24, true);
+    underlined.setUnderline(true);
+    sizedLabel(m_frame1, 105, 0, QStringLiteral("Quelro Programs:"), kBlue, underlined)
+        ->setObjectName(QStringLiteral("lblCompanyProduct(0)"));
+    sizedLabel(m_frame1, 5640, 75, QStringLiteral("Vexlor"), kRed, arial(24, true))
+        ->setObjectName(QStringLiteral("Label1"));
+    sizedLabel(m_frame1, 5640, 600, QStringLiteral("Version 1.0"), kBlue, arial(15.75, true))
+        ->setObjectName(QStringLiteral("Label2"));
+    auto *icon = new QLabel(m_frame1);
+    icon->setObjectName(QStringLiteral("Im1"));
+    icon->setGeometry(twipsRect(7330, 75, 795, 840));
+    icon->setScaledContents(true);
+    icon->setPixmap(Pictures::named(QStringLiteral("icon.gif")));
+    sizedLabel(m_frame1, 720, 960, QStringLiteral("Thank you for using Vexlor"), kBlue, arial(24, true))
+        ->setObjectName(QStringLiteral("lblCompanyProduct(1)"));
+
+    const QColor text = palette().color(QPalette::WindowText);
+    // Liberation Sans runs a hair wider than the face these boxes were measured
+    // for; one percent less letter spacing keeps each rule in its box.
+    QFont rules = arial(12, true);
+    rules.setLetterSpacing(QFont::PercentageSpacing, 99);
+    wrappedLabel(m_frame1, {120, 1560, 7995, 1440}, kRules1, text, rules)
+        ->setObjectName(QStringLiteral("Label3"));
+    wrappedLabel(m_frame1, {120, 3000, 7995, 1200}, kRules2, text, rules)
+        ->setObjectName(QStringLiteral("Label5"));
+    wrappedLabel(m_frame1, {120, 4320, 7995, 1200}, kRules3, text, rules)
+        ->setObjectName(QStringLiteral("Label4"));
+    // "Thank you." and then the maker's contact on the line below.
+    wrappedLabel(m_frame1, {120, 5640, 7995, 720},
+                 "Thank you.\nQuelro Programs    vexlor@quelro.example    quelro.example/vexlor",
+                 text, arial(12, true))
+        ->setObjectName(QStringLiteral("Label6"));
+    label(m_frame1, {80, 6480, 7935, 195},
+          QStringLiteral("Please report any error you find to vexlor@quelro.example"), QColor(192, 0, 0),
+          arial(8.25, true))
+        ->setObjectName(QStringLiteral("lblWarning"));
+
+    QFont okFont = dialogFont();
+    okFont.setPointSizeF(12);
+    okFont.setBold(true);
+    QPushButton *ok = button(m_frame1, {7320, 6285, 780, 450}, QStringLiteral("OK"), QColor(128, 128, 255), okFont);
+    ok->setObjectName(QStringLiteral("Command1"));
+    ok->setDefault(true);
+    connect(ok, &QPushButton::clicked, this, &FrmSplash::Command1_Click);
+
+    m_im2 = new QLabel(m_frame1);
+    m_im2->setObjectName(QStringLiteral("Im2"));
+    m_im2->setPixmap(Pictures::named(QStringLiteral("splash-triangle.gif")));
+    m_im2->resize(147, 132);
+    m_im3 = new QLabel(m_frame1);
+    m_im3->setObjectName(QStringLiteral("Im3"));
+    m_im3->setPixmap(Pictures::named(QStringLiteral("splash-sinh.gif")));
+    m_im3->resize(147, 132);
+
+    m_timer1 = new QTimer(this);
+    m_timer1->setObjectName(QStringLiteral("Timer1"));
+    connect(m_timer1, &QTimer::timeout, this, &FrmSplash::Timer1_Timer);
+    m_slide = new QTimer(this);
+    m_slide->setInterval(kStepMilliseconds);
+    connect(m_slide, &QTimer::timeout, this, &FrmSplash::slideStep);
+
+    Form_Load();
+    if (const QScreen *screen = this->screen())
+        move(screen->availableGeometry().center() - rect().center());
+}
+
+void FrmSplash::Form_Load()
+{
+    m_im2->move(twipsToPixels(-2300), twipsToPixels(-2000));
+    m_im3->move(twipsToPixels(11000), twipsToPixels(-2000));
+    m_timer1->start(1000);
+}
+
+bool FrmSplash::passRunning() const
+{
+    return m_slide->isActive();
+}
+
+// One pass slides Im2 down to the right, then Im3 down to the left, as timed
+// steps on the event loop, so "OK" is answered at once even mid-pass.
+void FrmSplash::Timer1_Timer()
+{
+    if (passRunning())
+        return;
+    m_step = 0;
+    m_slide->start();
+}
+
+void FrmSplash::slideStep()
+{
+    const int index = m_step % kPositionsPerPicture;
+    const int p = -2000 + 500 * index;
+    if (m_step < kPositionsPerPicture)
+        m_im2->move(twipsToPixels(p), twipsToPixels(p));
+    else
+        m_im3->move(twipsToPixels(5500 - p), twipsToPixels(p));
+    if (++m_step == 2 * kPositionsPerPicture)
+        m_slide->stop();
+}
+
+void FrmSplash::Command1_Click()
+{
+    hide();
+    m_timer1->stop();
+    m_slide->stop();
+    close();
+    deleteLater();
+    emit finished();
+}

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QWidget>
+
+class QLabel;
+class QTimer;
+
+// The first window: the quiz's name, its rules, and two sample cards sliding
+// across once a second until the player presses "OK".
+class FrmSplash : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit FrmSplash(QWidget *parent = nullptr);
+
+    bool passRunning() const;
+
+signals:
+    // "OK" was pressed: the splash is closed for good and the game may open.
+    void finished();
+
+private:
+    void Form_Load();
+    void Timer1_Timer();
+    void slideStep();
+    void Command1_Click();
+
+    QWidget *m_frame1 = nullptr;
+    QLabel *m_im2 = nullptr;
+    QLabel *m_im3 = nullptr;
+    QTimer *m_timer1 = nullptr;
+    QTimer *m_slide = nullptr;  // the steps of one pass
+    int m_step = 0;
+};

@@ -1,0 +1,32 @@
+#pragma once
+
+#include "ResultRows.h"
+
+#include <QWidget>
+
+#include <vector>
+
+// A surface that text is printed on, line under line from the top. It keeps
+// what was printed and draws it again whenever it is uncovered or moved,
+// until it is cleared. Zone separators move to the next multiple of 14
+// average character widths.
+class KeptTextSurface : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit KeptTextSurface(QWidget *parent = nullptr);
+
+    void clear();
+    void print(const PrintLine &line);
+    void print(const QString &text);
+
+    const std::vector<PrintLine> &lines() const { return m_lines; }
+    // The height the printed lines need, in pixels.
+    int contentHeight() const;
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    std::vector<PrintLine> m_lines;
+};
