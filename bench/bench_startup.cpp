@@ -1,13 +1,16 @@
 // Start-up of the game's main window against a bare Qt window, each started as
 // a fresh process the same way and ended at its first paint.
 //   bench_startup            runs both side by side and prints the ratios
-//   bench_startup form1|bare one child run (used by the driver)
+//   bench_startup form1|bare|label   one child run (used by the driver)
+// The bare window with one label shows what the first text costs any Qt
+// program: loading the font database.
 #include "FixedSeedRandom.h"
 #include "Form1.h"
 #include "SystemTimeOfDay.h"
 
 #include <QApplication>
 #include <QCoreApplication>
+#include <QLabel>
 #include <QEvent>
 #include <QTimer>
 #include <QWidget>
@@ -41,7 +44,9 @@ public:
     }
 };
 
-int runChild(int argc, char *argv[], bool game)
+enum class Window { Game, Bare, Label };
+
+int runChild(int argc, char *argv[], Window kind)
 {
     QApplication app(argc, argv);
     FirstPaint firstPaint;
@@ -49,8 +54,10 @@ int runChild(int argc, char *argv[], bool game)
     FixedSeedRandom random;
     SilentCues cues;
     std::unique_ptr<QWidget> window;
-    if (game)
+    if (kind == Window::Game)
         window = std::make_unique<Form1>(clock, random, cues);
+    else if (kind == Window::Label)
+        window = std::make_unique<QLabel>(QStringLiteral("Vexlor"));
     else
         window = std::make_unique<QWidget>();
     window->resize(759, 492);
@@ -91,16 +98,19 @@ double median(std::vector<double> values)
 int main(int argc, char *argv[])
 {
     if (argc > 1 && std::strcmp(argv[1], "form1") == 0)
-        return runChild(argc, argv, true);
+        return runChild(argc, argv, Window::Game);
     if (argc > 1 && std::strcmp(argv[1], "bare") == 0)
-        return runChild(argc, argv, false);
+        return runChild(argc, argv, Window::Bare);
+    if (argc > 1 && std::strcmp(argv[1], "label") == 0)
+        return runChild(argc, argv, Window::Label);
 
     constexpr int kRounds = 15;
-    std::vector<double> gameTimes, bareTimes;
+    std::vector<double> gameTimes, bareTimes, labelTimes;
     long gamePeak = 0, barePeak = 0;
-    for (int i = 0; i < kRounds; ++i) {  // interleaved, so both see the same machine
+    for (int i = 0; i < kRounds; ++i) {  // interleaved, so all see the same machine
         const Run bare = spawnChild(argv[0], "bare");
         const Run game = spawnChild(argv[0], "form1");
+        labelTimes.push_back(spawnChild(argv[0], "label").milliseconds);
         bareTimes.push_back(bare.milliseconds);
         gameTimes.push_back(game.milliseconds);
         barePeak = std::max(barePeak, bare.peakKiB);
@@ -109,6 +119,8 @@ int main(int argc, char *argv[])
     const double game = median(gameTimes), bare = median(bareTimes);
     std::printf("start-up to first paint (median of %d): Form1 %.1f ms, bare window %.1f ms, ratio %.2fx\n", kRounds,
                 game, bare, game / bare);
+    std::printf("for scale, a bare window with one label: %.1f ms; Form1 against it %.2fx\n", median(labelTimes),
+                game / median(labelTimes));
     std::printf("peak RSS: Form1 %.1f MiB, bare window %.1f MiB, difference %+.1f MiB\n", gamePeak / 1024.0,
                 barePeak / 1024.0, (gamePeak - barePeak) / 1024.0);
     return 0;

@@ -126,7 +126,7 @@ void TestForm1::looksAtStart()
 
     // The drafting sheet lies unscaled at the top left, behind every control.
     const QImage shot = m_form->centralWidget()->grab().toImage();
-    const QImage sheet = Pictures::named(QStringLiteral("window.gif")).toImage();
+    const QImage sheet = Pictures::named(QStringLiteral("window.png")).toImage();
     QCOMPARE(sheet.size(), QSize(828, 531));
     for (const QPoint at : {QPoint(4, 480), QPoint(23, 470), QPoint(46, 300)})
         QCOMPARE(shot.pixelColor(at), sheet.pixelColor(at));

@@ -69,7 +69,7 @@ Form1::Form1(const TimeOfDay &clock, UniformRandom &random, CuePlayer &cues, QWi
     setGround(client, kLilac);
     // The pale drafting sheet behind everything, at the top left, unscaled.
     QPalette backdrop = client->palette();
-    backdrop.setBrush(QPalette::Window, QBrush(kLilac, Pictures::named(QStringLiteral("window.gif"))));
+    backdrop.setBrush(QPalette::Window, QBrush(kLilac, Pictures::drawn(QStringLiteral("window"), devicePixelRatioF())));
     client->setPalette(backdrop);
     setCentralWidget(client);
 

@@ -11,4 +11,8 @@ QPixmap named(const QString &fileName);
 // The resource path of an embedded file.
 QString path(const QString &fileName);
 
+// A picture of pictures.cards drawn from its source at the given pixel ratio,
+// so it stays crisp on dense screens; null when there is none.
+QPixmap drawn(const QString &name, qreal devicePixelRatio);
+
 }  // namespace Pictures

@@ -72,6 +72,7 @@ private:
     QString m_path;
     QStringList m_lines;
     int m_lineNumber = 0;
+    int m_questionLine = 0;
     CardSource *m_current = nullptr;
     std::vector<CardSource> *m_pictures = nullptr;
 };
@@ -138,6 +139,7 @@ void Parser::header(const QString &verb, const QStringList &args, CardFile &file
         if (args.size() != 1 || file.question != 0 || !file.pictures.empty())
             fail(QStringLiteral("'question N' comes once, first"));
         file.question = static_cast<int>(number(args[0]));
+        m_questionLine = m_lineNumber;
         if (file.question < 1 || file.question > 100)
             fail(QStringLiteral("question number %1 outside 1 to 100").arg(args[0]));
         return;
@@ -211,6 +213,10 @@ void Parser::drawing(const QString &verb, const QStringList &args)
         }
         return;
     }
+    if (verb == u"png") {
+        picture.png = true;
+        return;
+    }
     if (verb == u"square") {
         picture.rounded = false;
         return;
@@ -257,12 +263,14 @@ CardFile Parser::parse()
             drawing(verb, args);
     }
     if (file.question != 0) {
-        m_lineNumber = static_cast<int>(m_lines.size());
+        m_lineNumber = m_questionLine;
         if (file.pictures.size() != 4)
             fail(QStringLiteral("question %1 has %2 cards, not 4").arg(file.question).arg(file.pictures.size()));
         int odd = 0;
-        for (const CardSource &card : file.pictures)
-            odd += card.odd ? 1 : 0;
+        for (const CardSource &card : file.pictures) {
+            if (card.odd && ++odd == 2)
+                m_lineNumber = card.line;  // the second one marked
+        }
         if (odd != 1)
             fail(QStringLiteral("question %1 marks %2 cards odd, not 1").arg(file.question).arg(odd));
     }

@@ -20,6 +20,12 @@ namespace {
 
 void writePicture(const QDir &out, const QString &baseName, const CardSource &source)
 {
+    if (source.png) {
+        const QString path = out.filePath(baseName + QStringLiteral(".png"));
+        if (!paintCard(source).save(path, "PNG"))
+            throw std::runtime_error(QStringLiteral("%1: cannot write").arg(path).toStdString());
+        return;
+    }
     GifPicture gif;
     gif.image = paintCard(source);
     gif.frameHeight = source.frameHeight;
