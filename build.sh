@@ -6,7 +6,8 @@ set -euo pipefail
 cd "$(dirname "$0")"
 
 packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-multimedia-dev qt6-qpa-plugins libgl-dev
-          libgif-dev fonts-liberation xvfb xauth xdotool imagemagick)
+          libgif-dev fonts-liberation fonts-dejavu-core xvfb xauth xdotool imagemagick
+          desktop-file-utils appstream)
 
 install_missing() {
     local missing=()

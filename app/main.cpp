@@ -14,8 +14,8 @@ namespace {
 
 QIcon programIcon()
 {
-    QIcon icon(Pictures::named(QStringLiteral("icon.gif")));
-    for (int size : {16, 48, 64, 128, 256})
+    QIcon icon;
+    for (int size : {16, 32, 48, 64, 128, 256})
         icon.addPixmap(Pictures::named(QStringLiteral("icon-%1.png").arg(size)));
     return icon;
 }
@@ -27,6 +27,7 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Vexlor"));
     QApplication::setApplicationVersion(QStringLiteral("1.0"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("io.github.quelro.Vexlor"));
     QApplication::setWindowIcon(programIcon());
     // Between the splash and the main window no window is shown; that must not end the program.
     QApplication::setQuitOnLastWindowClosed(false);

@@ -40,6 +40,16 @@ bool isValid(Cue cue)
 
 }  // namespace
 
+QString SoundCues::defaultWaveFolder()
+{
+    const QString beside = QCoreApplication::applicationDirPath();
+    const std::string_view alarm = cueFileName(Cue::MMControl11);
+    const QString probe = QLatin1String(alarm.data(), static_cast<qsizetype>(alarm.size()));
+    if (QFileInfo::exists(beside + u'/' + probe))
+        return beside;
+    return QFileInfo(beside + QStringLiteral("/../share/vexlor/sounds")).absoluteFilePath();
+}
+
 SoundCues::SoundCues(QString waveFolder)
     : m_folder(std::move(waveFolder))
 {

@@ -14,7 +14,10 @@ class QSoundEffect;
 // missing or broken wave files and a missing audio device simply stay silent.
 class SoundCues : public CuePlayer {
 public:
-    explicit SoundCues(QString waveFolder = QCoreApplication::applicationDirPath());
+    explicit SoundCues(QString waveFolder = defaultWaveFolder());
+
+    // Beside the program in a build tree; in share/vexlor/sounds once installed.
+    static QString defaultWaveFolder();
     ~SoundCues() override;
 
     SoundCues(const SoundCues &) = delete;

@@ -4,7 +4,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-AnswerTile::AnswerTile(QWidget *parent) : QWidget(parent)
+AnswerTile::AnswerTile(QWidget *parent) : QAbstractButton(parent)
 {
     setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);
@@ -40,6 +40,7 @@ void AnswerTile::paintEvent(QPaintEvent *)
         painter.setPen(palette().color(QPalette::WindowText));
         painter.drawRect(rect().adjusted(0, 0, -1, -1));
     }
+    // The keyboard focus is a dotted frame inside, apart from the hover border.
     if (hasFocus()) {
         painter.setPen(QPen(palette().color(QPalette::Highlight), 1, Qt::DotLine));
         painter.drawRect(inner.adjusted(2, 2, -3, -3));
@@ -49,36 +50,14 @@ void AnswerTile::paintEvent(QPaintEvent *)
 void AnswerTile::mouseMoveEvent(QMouseEvent *event)
 {
     emit hovered();
-    QWidget::mouseMoveEvent(event);
-}
-
-void AnswerTile::mousePressEvent(QMouseEvent *event)
-{
-    if (event->button() == Qt::LeftButton)
-        m_pressed = true;
-    QWidget::mousePressEvent(event);
-}
-
-void AnswerTile::mouseReleaseEvent(QMouseEvent *event)
-{
-    // A click is a press and a release of the left button; the tile may have
-    // moved up a pixel under the pointer in between, which still counts.
-    const bool click = m_pressed && event->button() == Qt::LeftButton;
-    m_pressed = false;
-    if (click)
-        emit clicked();
-    QWidget::mouseReleaseEvent(event);
+    QAbstractButton::mouseMoveEvent(event);
 }
 
 void AnswerTile::keyPressEvent(QKeyEvent *event)
 {
-    switch (event->key()) {
-    case Qt::Key_Space:
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        emit clicked();
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        click();
         return;
-    default:
-        QWidget::keyPressEvent(event);
     }
+    QAbstractButton::keyPressEvent(event);
 }

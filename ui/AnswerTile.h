@@ -1,11 +1,12 @@
 #pragma once
 
+#include <QAbstractButton>
 #include <QPixmap>
-#include <QWidget>
 
-// One answer tile: shows its picture at the picture's own size from the inner
-// top-left corner, clipped, on the window-background colour of the desktop.
-class AnswerTile : public QWidget {
+// One answer tile: a button that shows its picture at the picture's own size
+// from the inner top-left corner, clipped, on the desktop's window-background
+// colour. Space, Enter or a click answers with it.
+class AnswerTile : public QAbstractButton {
     Q_OBJECT
 
 public:
@@ -16,18 +17,14 @@ public:
     int border() const { return m_border; }
 
 signals:
-    void clicked();
     void hovered();
 
 protected:
     void paintEvent(QPaintEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
-    void mousePressEvent(QMouseEvent *event) override;
-    void mouseReleaseEvent(QMouseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
     QPixmap m_picture;
     int m_border = 0;
-    bool m_pressed = false;
 };

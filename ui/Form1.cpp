@@ -19,6 +19,7 @@
 #include <QMessageBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QKeySequence>
 #include <QMenuBar>
 #include <QProgressBar>
 #include <QPushButton>
@@ -95,17 +96,16 @@ Form1::Form1(const TimeOfDay &clock, UniformRandom &random, CuePlayer &cues, QWi
 void Form1::buildGame(QWidget *client)
 {
     m_label1 = label(client, {105, 0, 3690, 495}, QString(), kRed, arial(18, true));
-    m_label1->setObjectName(QStringLiteral("Label1"));
     setGround(m_label1, kLilac);
 
     for (int t = 1; t <= 4; ++t) {
         auto *tile = new AnswerTile(client);
         tile->setObjectName(QStringLiteral("Picture1(%1)").arg(t));
+        tile->setAccessibleName(QStringLiteral("Answer %1").arg(t));
         m_tiles[t] = tile;
     }
 
     m_progressBar1 = new QProgressBar(client);
-    m_progressBar1->setObjectName(QStringLiteral("ProgressBar1"));
     m_progressBar1->setGeometry(twipsRect(105, 2415, 9150, 225));
     m_progressBar1->setTextVisible(false);
 
@@ -131,13 +131,27 @@ void Form1::buildGame(QWidget *client)
     m_command4 = button(client, {8085, 6405, 1170, 570}, QStringLiteral("Exit"), QColor(255, 128, 255),
                         arial(9.75, true));
 
-    const std::pair<QWidget *, const char *> names[] = {
-        {m_text1, "Text1"}, {m_text2, "Text2"},       {m_text3, "Text3"},       {m_text4, "Text4"},
-        {m_text5, "Text5"}, {m_label2, "Label2"},     {m_label3, "Label3"},     {m_list1, "List1"},
-        {m_command1, "Command1"}, {m_command3, "Command3"}, {m_command4, "Command4"}, {m_command5, "Command5"},
+    // Control names for the code, and what a screen reader calls them.
+    const std::tuple<QWidget *, const char *, const char *> names[] = {
+        {m_label1, "Label1", "Question"},
+        {m_progressBar1, "ProgressBar1", "Time used"},
+        {m_text1, "Text1", "Rating"},
+        {m_text2, "Text2", "Message"},
+        {m_text3, "Text3", "Degree in this question"},
+        {m_text4, "Text4", "Total degree"},
+        {m_text5, "Text5", "Hint"},
+        {m_label2, "Label2", "Time limit"},
+        {m_label3, "Label3", "Player"},
+        {m_list1, "List1", "Word list"},
+        {m_command1, "Command1", "Next Question"},
+        {m_command3, "Command3", "Restart"},
+        {m_command4, "Command4", "Exit"},
+        {m_command5, "Command5", "Hints"},
     };
-    for (const auto &[widget, name] : names)
+    for (const auto &[widget, name, spoken] : names) {
         widget->setObjectName(QLatin1String(name));
+        widget->setAccessibleName(QLatin1String(spoken));
+    }
 }
 
 void Form1::buildStartPanel(QWidget *client)
@@ -151,6 +165,7 @@ void Form1::buildStartPanel(QWidget *client)
         ->setObjectName(QStringLiteral("Label7"));
     m_text7 = lineBox(m_frame2, {1845, 240, 5720, 450}, Qt::black, Qt::white, arial(14.25), Qt::AlignLeft);
     m_text7->setObjectName(QStringLiteral("Text7"));
+    m_text7->setAccessibleName(QStringLiteral("Name"));
     m_text7->setPalette(QPalette());
     m_text7->setFont(arial(14.25));
     label(m_frame2, {960, 1080, 6255, 375}, QStringLiteral("Maximum time for question (in seconds)"), kRed,
@@ -160,6 +175,7 @@ void Form1::buildStartPanel(QWidget *client)
     // A list to pick from, never a box to type in: what it shows is what counts.
     m_combo1 = new QComboBox(m_frame2);
     m_combo1->setObjectName(QStringLiteral("Combo1"));
+    m_combo1->setAccessibleName(QStringLiteral("Maximum time for question (in seconds)"));
     m_combo1->setEditable(false);
     m_combo1->setGeometry(twipsRect(6765, 1080, 825, 405));
     m_combo1->setFont(arial(12, true));
@@ -181,16 +197,21 @@ void Form1::buildStartPanel(QWidget *client)
 void Form1::buildMenu()
 {
     QMenuBar *bar = menuBar();
+    // Each command acts when chosen; the keys reach them without the mouse.
     QAction *results = bar->addAction(QStringLiteral("Show me Results"));
     results->setObjectName(QStringLiteral("mresult"));
+    results->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
+    connect(results, &QAction::triggered, this, &Form1::mresult_Click);
     QAction *help = bar->addAction(QStringLiteral("Help"));
     help->setObjectName(QStringLiteral("mhelp"));
-    connect(results, &QAction::triggered, this, &Form1::mresult_Click);
+    help->setShortcut(QKeySequence::HelpContents);
     connect(help, &QAction::triggered, this, &Form1::mhelp_Click);
     QAction *exit = bar->addAction(QStringLiteral("Exit"));
     exit->setObjectName(QStringLiteral("mExit"));
+    exit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
     // Ends the program at once: no report, no question.
     connect(exit, &QAction::triggered, QCoreApplication::instance(), &QCoreApplication::quit, Qt::QueuedConnection);
+    addActions({results, help, exit});  // their keys work while the menu bar is closed
 }
 
 void Form1::setTabOrder()
@@ -276,7 +297,7 @@ void Form1::applyControls()
         if (!tile.enabled && widget->hasFocus() && c.Command1Visible)
             m_command1->setFocus();
         if (m_shownPicture[t] != tile.picture) {
-            widget->setPicture(m_pictures.picture(tile.picture));
+            widget->setPicture(m_pictures.picture(tile.picture, devicePixelRatioF()));
             widget->setAccessibleDescription(m_pictures.description(tile.picture));
             m_shownPicture[t] = tile.picture;
         }

@@ -38,6 +38,12 @@ QLabel *wrappedLabel(QWidget *parent, const QRect &twips, const char *text, cons
     return l;
 }
 
+// A sample card: the GIF at ratio 1, drawn from its source on denser screens.
+QPixmap sample(const QString &name, qreal devicePixelRatio)
+{
+    return devicePixelRatio > 1 ? Pictures::drawn(name, devicePixelRatio) : Pictures::named(name + QStringLiteral(".gif"));
+}
+
 QLabel *sizedLabel(QWidget *parent, int left, int top, const QString &text, const QColor &colour, const QFont &font)
 {
     QLabel *l = label(parent, {left, top, 15, 15}, text, colour, font);
@@ -70,7 +76,7 @@ FrmSplash::FrmSplash(QWidget *parent) : QWidget(parent, Qt::Tool | Qt::Frameless
     icon->setObjectName(QStringLiteral("Im1"));
     icon->setGeometry(twipsRect(7330, 75, 795, 840));
     icon->setScaledContents(true);
-    icon->setPixmap(Pictures::named(QStringLiteral("icon.gif")));
+    icon->setPixmap(Pictures::named(devicePixelRatioF() > 1 ? QStringLiteral("icon-256.png") : QStringLiteral("icon.gif")));
     sizedLabel(m_frame1, 720, 960, QStringLiteral("Thank you for using Vexlor"), kBlue, arial(24, true))
         ->setObjectName(QStringLiteral("lblCompanyProduct(1)"));
 
@@ -105,11 +111,11 @@ FrmSplash::FrmSplash(QWidget *parent) : QWidget(parent, Qt::Tool | Qt::Frameless
 
     m_im2 = new QLabel(m_frame1);
     m_im2->setObjectName(QStringLiteral("Im2"));
-    m_im2->setPixmap(Pictures::named(QStringLiteral("splash-triangle.gif")));
+    m_im2->setPixmap(sample(QStringLiteral("splash-triangle"), devicePixelRatioF()));
     m_im2->resize(147, 132);
     m_im3 = new QLabel(m_frame1);
     m_im3->setObjectName(QStringLiteral("Im3"));
-    m_im3->setPixmap(Pictures::named(QStringLiteral("splash-sinh.gif")));
+    m_im3->setPixmap(sample(QStringLiteral("splash-sinh"), devicePixelRatioF()));
     m_im3->resize(147, 132);
 
     m_timer1 = new QTimer(this);

@@ -1,17 +1,41 @@
 #include "PictureStore.h"
 
+#include "CardPainter.h"
+#include "CardSource.h"
 #include "Pictures.h"
 
 #include <QFile>
 
-QPixmap PictureStore::picture(int number)
+QPixmap PictureStore::picture(int number, qreal devicePixelRatio)
 {
     if (number < 1 || number > kPictureCount)
         return QPixmap();
-    auto found = m_pictures.constFind(number);
-    if (found == m_pictures.constEnd())
-        found = m_pictures.insert(number, Pictures::named(QStringLiteral("p%1.gif").arg(number, 3, 10, QChar(u'0'))));
+    const std::pair key(number, devicePixelRatio);
+    auto found = m_pictures.constFind(key);
+    if (found == m_pictures.constEnd()) {
+        QPixmap picture = devicePixelRatio > 1.0 ? drawnFromSource(number, devicePixelRatio) : QPixmap();
+        if (picture.isNull())
+            picture = Pictures::named(QStringLiteral("p%1.gif").arg(number, 3, 10, QChar(u'0')));
+        found = m_pictures.insert(key, picture);
+    }
     return *found;
+}
+
+QPixmap PictureStore::drawnFromSource(int number, qreal devicePixelRatio)
+{
+    const int question = (number - 1) / 4 + 1;
+    const auto position = static_cast<std::size_t>((number - 1) % 4);
+    QFile source(Pictures::path(QStringLiteral("cards/q%1.cards").arg(question, 3, 10, QChar(u'0'))));
+    if (!source.open(QIODevice::ReadOnly))
+        return QPixmap();
+    try {
+        const CardFile file = parseCardSource(source.fileName(), QString::fromUtf8(source.readAll()));
+        QPixmap picture = QPixmap::fromImage(paintCard(file.pictures.at(position), devicePixelRatio));
+        picture.setDevicePixelRatio(devicePixelRatio);
+        return picture;
+    } catch (const std::exception &) {
+        return QPixmap();  // the build compiled this source; the GIF stands in
+    }
 }
 
 QString PictureStore::description(int number)
