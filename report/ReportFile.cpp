@@ -6,7 +6,12 @@
 
 namespace ReportFile {
 
-QString save(const QString &directory, const QByteArray &bytes)
+bool writeAll(QIODevice &file, const QByteArray &bytes)
+{
+    return file.write(bytes) == bytes.size();
+}
+
+QString save(const QString &directory, const QByteArray &bytes, const Writer &write)
 {
     const QString path = QDir(directory).filePath(QLatin1String(kName));
     const QFileInfo existing(path);
@@ -21,8 +26,9 @@ QString save(const QString &directory, const QByteArray &bytes)
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return file.errorString();
-    if (file.write(bytes) != bytes.size()) {
-        const QString why = file.errorString();
+    if (!write(file, bytes)) {
+        const QString why = file.error() != QFileDevice::NoError ? file.errorString()
+                                                                  : QStringLiteral("the disk took only part of it");
         file.cancelWriting();
         return why;
     }
