@@ -31,6 +31,7 @@ void setTextColours(QWidget *widget, const QColor &text, const QColor &ground)
 QFont arial(double pointSize, bool bold)
 {
     QFont font(QStringLiteral("Arial"));
+    font.setStyleHint(QFont::SansSerif);  // without Arial or its metric twin, the desktop's sans-serif
     font.setPointSizeF(pointSize);
     font.setBold(bold);
     return font;
@@ -50,6 +51,20 @@ void setGround(QWidget *widget, const QColor &ground)
     palette.setColor(QPalette::Button, ground);
     widget->setPalette(palette);
     widget->setAutoFillBackground(true);
+}
+
+void fitToBox(QLabel *label, const QSize &box)
+{
+    QFont font = label->font();
+    auto fits = [&] {
+        const QFontMetrics metrics(font);
+        if (!label->wordWrap())
+            return metrics.horizontalAdvance(label->text()) <= box.width();
+        return metrics.boundingRect(QRect(QPoint(), box), Qt::TextWordWrap, label->text()).height() <= box.height();
+    };
+    while (!fits() && font.pointSizeF() > 6)
+        font.setPointSizeF(font.pointSizeF() - 0.25);
+    label->setFont(font);
 }
 
 QLabel *label(QWidget *parent, const QRect &twips, const QString &text, const QColor &colour, const QFont &font)

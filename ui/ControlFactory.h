@@ -24,4 +24,10 @@ QTextEdit *textArea(QWidget *parent, const QRect &twips, const QColor &text, con
 QPushButton *button(QWidget *parent, const QRect &twips, const QString &text, const QColor &ground, const QFont &font);
 void setGround(QWidget *widget, const QColor &ground);
 
+// Shrinks a label's font in quarter points until its text fits the box (in
+// pixels): on one line when the label does not wrap, within the box's height
+// when it does. With the intended fonts the texts fit as they are; a desktop
+// that lacks them still shows every word.
+void fitToBox(QLabel *label, const QSize &box);
+
 }  // namespace ControlFactory

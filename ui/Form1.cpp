@@ -161,16 +161,18 @@ void Form1::buildStartPanel(QWidget *client)
     m_frame2->setGeometry(twipsRect(0, 0, 9255, 3255));
     setGround(m_frame2, kLilac);
 
-    label(m_frame2, {960, 240, 1095, 495}, QStringLiteral("Name"), kRed, arial(14.25, true))
-        ->setObjectName(QStringLiteral("Label7"));
+    QLabel *label7 = label(m_frame2, {960, 240, 1095, 495}, QStringLiteral("Name"), kRed, arial(14.25, true));
+    label7->setObjectName(QStringLiteral("Label7"));
+    fitToBox(label7, QSize(twipsToPixels(1845 - 960), label7->height()));  // the room before the name box
     m_text7 = lineBox(m_frame2, {1845, 240, 5720, 450}, Qt::black, Qt::white, arial(14.25), Qt::AlignLeft);
     m_text7->setObjectName(QStringLiteral("Text7"));
     m_text7->setAccessibleName(QStringLiteral("Name"));
     m_text7->setPalette(QPalette());
     m_text7->setFont(arial(14.25));
-    label(m_frame2, {960, 1080, 6255, 375}, QStringLiteral("Maximum time for question (in seconds)"), kRed,
-          arial(14.25, true))
-        ->setObjectName(QStringLiteral("Label8"));
+    QLabel *label8 = label(m_frame2, {960, 1080, 6255, 375}, QStringLiteral("Maximum time for question (in seconds)"),
+                           kRed, arial(14.25, true));
+    label8->setObjectName(QStringLiteral("Label8"));
+    fitToBox(label8, QSize(twipsToPixels(6765 - 960), label8->height()));  // the room before the time box
 
     // A list to pick from, never a box to type in: what it shows is what counts.
     m_combo1 = new QComboBox(m_frame2);

@@ -35,6 +35,7 @@ QLabel *wrappedLabel(QWidget *parent, const QRect &twips, const char *text, cons
 {
     QLabel *l = label(parent, twips, QString::fromUtf8(text), colour, font);
     l->setWordWrap(true);
+    fitToBox(l, l->size());
     return l;
 }
 
@@ -44,10 +45,14 @@ QPixmap sample(const QString &name, qreal devicePixelRatio)
     return devicePixelRatio > 1 ? Pictures::drawn(name, devicePixelRatio) : Pictures::named(name + QStringLiteral(".gif"));
 }
 
-QLabel *sizedLabel(QWidget *parent, int left, int top, const QString &text, const QColor &colour, const QFont &font)
+// A heading sized to its text on one line from its top left corner, no wider
+// than the room it has before its right-hand neighbour.
+QLabel *sizedLabel(QWidget *parent, int left, int top, int room, const QString &text, const QColor &colour,
+                   const QFont &font)
 {
     QLabel *l = label(parent, {left, top, 15, 15}, text, colour, font);
-    l->adjustSize();  // one line, from its top left corner
+    fitToBox(l, QSize(twipsToPixels(room), QWIDGETSIZE_MAX));
+    l->adjustSize();
     return l;
 }
 
@@ -66,25 +71,22 @@ FrmSplash::FrmSplash(QWidget *parent) : QWidget(parent, Qt::Tool | Qt::Frameless
 
     QFont underlined = arial(24, true);
     underlined.setUnderline(true);
-    sizedLabel(m_frame1, 105, 0, QStringLiteral("Quelro Programs:"), kBlue, underlined)
+    sizedLabel(m_frame1, 105, 0, 5400, QStringLiteral("Quelro Programs:"), kBlue, underlined)
         ->setObjectName(QStringLiteral("lblCompanyProduct(0)"));
-    sizedLabel(m_frame1, 5640, 75, QStringLiteral("Vexlor"), kRed, arial(24, true))
+    sizedLabel(m_frame1, 5640, 75, 1680, QStringLiteral("Vexlor"), kRed, arial(24, true))
         ->setObjectName(QStringLiteral("Label1"));
-    sizedLabel(m_frame1, 5640, 600, QStringLiteral("Version 1.0"), kBlue, arial(15.75, true))
+    sizedLabel(m_frame1, 5640, 600, 1680, QStringLiteral("Version 1.0"), kBlue, arial(15.75, true))
         ->setObjectName(QStringLiteral("Label2"));
     auto *icon = new QLabel(m_frame1);
     icon->setObjectName(QStringLiteral("Im1"));
     icon->setGeometry(twipsRect(7330, 75, 795, 840));
     icon->setScaledContents(true);
     icon->setPixmap(Pictures::named(devicePixelRatioF() > 1 ? QStringLiteral("icon-256.png") : QStringLiteral("icon.gif")));
-    sizedLabel(m_frame1, 720, 960, QStringLiteral("Thank you for using Vexlor"), kBlue, arial(24, true))
+    sizedLabel(m_frame1, 720, 960, 7400, QStringLiteral("Thank you for using Vexlor"), kBlue, arial(24, true))
         ->setObjectName(QStringLiteral("lblCompanyProduct(1)"));
 
     const QColor text = palette().color(QPalette::WindowText);
-    // Liberation Sans runs a hair wider than the face these boxes were measured
-    // for; one percent less letter spacing keeps each rule in its box.
-    QFont rules = arial(12, true);
-    rules.setLetterSpacing(QFont::PercentageSpacing, 99);
+    const QFont rules = arial(12, true);
     wrappedLabel(m_frame1, {120, 1560, 7995, 1440}, kRules1, text, rules)
         ->setObjectName(QStringLiteral("Label3"));
     wrappedLabel(m_frame1, {120, 3000, 7995, 1200}, kRules2, text, rules)
@@ -96,10 +98,11 @@ FrmSplash::FrmSplash(QWidget *parent) : QWidget(parent, Qt::Tool | Qt::Frameless
                  "Thank you.\nQuelro Programs    vexlor@quelro.example    quelro.example/vexlor",
                  text, arial(12, true))
         ->setObjectName(QStringLiteral("Label6"));
-    label(m_frame1, {80, 6480, 7935, 195},
-          QStringLiteral("Please report any error you find to vexlor@quelro.example"), QColor(192, 0, 0),
-          arial(8.25, true))
-        ->setObjectName(QStringLiteral("lblWarning"));
+    QLabel *warning = label(m_frame1, {80, 6480, 7935, 195},
+                            QStringLiteral("Please report any error you find to vexlor@quelro.example"),
+                            QColor(192, 0, 0), arial(8.25, true));
+    warning->setObjectName(QStringLiteral("lblWarning"));
+    fitToBox(warning, warning->size());
 
     QFont okFont = dialogFont();
     okFont.setPointSizeF(12);

@@ -223,6 +223,7 @@ void CardPainter::text(const CardCommand &c, bool bold)
         }
     }
     QFont normal(QStringLiteral("Arial"));
+    normal.setStyleHint(QFont::SansSerif);
     normal.setPixelSize(static_cast<int>(std::lround(c.numbers[2])));
     normal.setBold(bold);
     QFont small = normal;
