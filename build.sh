@@ -43,7 +43,7 @@ play)
 test)
     install_missing
     build
-    ctest --test-dir build --output-on-failure
+    ctest --test-dir build --output-on-failure -LE monkey
     sanitized_core_tests
     ;;
 *)

@@ -1,0 +1,66 @@
+#!/usr/bin/env bash
+# Random clicks and key presses on the real game for a while; it must come out
+# alive and still answering. Stays off the two ways out (Exit button, Exit menu).
+#   monkey.sh VEXLOR_EXECUTABLE [SECONDS]    (run it under xvfb-run)
+set -euo pipefail
+vexlor=$(realpath "$1")
+seconds=${2:-300}
+work=$(mktemp -d)
+trap 'kill "$pid" 2>/dev/null || true; rm -rf "$work"' EXIT
+cd "$work"
+mkdir bin && printf '#!/bin/sh\nexit 0\n' > bin/xdg-open && chmod +x bin/xdg-open
+export PATH="$work/bin:$PATH"
+
+"$vexlor" > "$work/run.log" 2>&1 &
+pid=$!
+window_of_size() {
+    for _ in $(seq 1 50); do
+        for w in $(xdotool search --onlyvisible --pid "$pid" 2>/dev/null); do
+            [ "$(xdotool getwindowgeometry --shell "$w" | sed -n 's/^WIDTH=//p')" = "$1" ] && { echo "$w"; return; }
+        done
+        sleep 0.2
+    done
+    echo "FAIL: no window $1 pixels wide" >&2
+    exit 1
+}
+splash=$(window_of_size 560)
+eval "$(xdotool getwindowgeometry --shell "$splash")"
+xdotool mousemove $((X + 521)) $((Y + 441)) click 1
+main=$(window_of_size 759)
+eval "$(xdotool getwindowgeometry --shell "$main")"
+cx=$X
+cy=$((Y + HEIGHT - 492))
+
+keys=(Tab space Return Down Up Left Right Escape F1 ctrl+r a b 1 BackSpace shift+Tab)
+RANDOM=7
+end=$((SECONDS + seconds))
+actions=0
+while [ $SECONDS -lt $end ]; do
+    if [ $((RANDOM % 4)) -eq 0 ]; then
+        xdotool key --clearmodifiers "${keys[RANDOM % ${#keys[@]}]}"
+    else
+        x=$((RANDOM % 759)) y=$((RANDOM % 512 - 20))
+        # The Exit button and the menu's Exit end the game: leave them be.
+        if { [ $y -ge 427 ] && [ $y -le 465 ] && [ $x -ge 539 ] && [ $x -le 617 ]; } ||
+           { [ $y -lt 0 ] && [ $x -ge 170 ]; }; then
+            continue
+        fi
+        xdotool mousemove $((cx + x)) $((cy + y)) click $((RANDOM % 3 == 0 ? 2 : 1)) 2>/dev/null || true
+        [ $((RANDOM % 2)) -eq 0 ] && xdotool click 1
+    fi
+    actions=$((actions + 1))
+    sleep 0.02
+    kill -0 "$pid" 2>/dev/null || { echo "FAIL: the game ended after $actions actions" >&2; exit 1; }
+done
+
+# Still answering: a fresh request for the results opens or refreshes the viewer at once.
+xdotool windowactivate --sync "$main" 2>/dev/null || true
+xdotool mousemove $((cx + 40)) $((cy - 10)) click 1
+for _ in $(seq 1 25); do
+    for w in $(xdotool search --onlyvisible --pid "$pid" 2>/dev/null); do
+        [ "$(xdotool getwindowname "$w")" = "Vexlor - Result" ] && { echo "monkey: $actions actions in $seconds s, still alive and answering"; exit 0; }
+    done
+    sleep 0.2
+done
+echo "FAIL: no answer to the results command after $actions actions" >&2
+exit 1
