@@ -1,11 +1,12 @@
 // Start-up of the game's main window against a bare Qt window, each started as
 // a fresh process the same way and ended at its first paint.
 //   bench_startup            runs both side by side and prints the ratios
-//   bench_startup form1|bare|label   one child run (used by the driver)
+//   bench_startup form1|splash|bare|label   one child run (used by the driver)
 // The bare window with one label shows what the first text costs any Qt
 // program: loading the font database.
 #include "FixedSeedRandom.h"
 #include "Form1.h"
+#include "FrmSplash.h"
 #include "SystemTimeOfDay.h"
 
 #include <QApplication>
@@ -44,7 +45,7 @@ public:
     }
 };
 
-enum class Window { Game, Bare, Label };
+enum class Window { Game, Splash, Bare, Label };
 
 int runChild(int argc, char *argv[], Window kind)
 {
@@ -56,11 +57,14 @@ int runChild(int argc, char *argv[], Window kind)
     std::unique_ptr<QWidget> window;
     if (kind == Window::Game)
         window = std::make_unique<Form1>(clock, random, cues);
+    else if (kind == Window::Splash)
+        window = std::make_unique<FrmSplash>();
     else if (kind == Window::Label)
         window = std::make_unique<QLabel>(QStringLiteral("Vexlor"));
     else
         window = std::make_unique<QWidget>();
-    window->resize(759, 492);
+    if (kind == Window::Bare || kind == Window::Label)
+        window->resize(759, 492);
     window->installEventFilter(&firstPaint);
     window->show();
     return QApplication::exec();
@@ -99,18 +103,23 @@ int main(int argc, char *argv[])
 {
     if (argc > 1 && std::strcmp(argv[1], "form1") == 0)
         return runChild(argc, argv, Window::Game);
+    if (argc > 1 && std::strcmp(argv[1], "splash") == 0)
+        return runChild(argc, argv, Window::Splash);
     if (argc > 1 && std::strcmp(argv[1], "bare") == 0)
         return runChild(argc, argv, Window::Bare);
     if (argc > 1 && std::strcmp(argv[1], "label") == 0)
         return runChild(argc, argv, Window::Label);
 
     constexpr int kRounds = 15;
-    std::vector<double> gameTimes, bareTimes, labelTimes;
-    long gamePeak = 0, barePeak = 0;
+    std::vector<double> gameTimes, bareTimes, labelTimes, splashTimes;
+    long gamePeak = 0, barePeak = 0, splashPeak = 0;
     for (int i = 0; i < kRounds; ++i) {  // interleaved, so all see the same machine
         const Run bare = spawnChild(argv[0], "bare");
         const Run game = spawnChild(argv[0], "form1");
         labelTimes.push_back(spawnChild(argv[0], "label").milliseconds);
+        const Run splash = spawnChild(argv[0], "splash");
+        splashTimes.push_back(splash.milliseconds);
+        splashPeak = std::max(splashPeak, splash.peakKiB);
         bareTimes.push_back(bare.milliseconds);
         gameTimes.push_back(game.milliseconds);
         barePeak = std::max(barePeak, bare.peakKiB);
@@ -119,9 +128,11 @@ int main(int argc, char *argv[])
     const double game = median(gameTimes), bare = median(bareTimes);
     std::printf("start-up to first paint (median of %d): Form1 %.1f ms, bare window %.1f ms, ratio %.2fx\n", kRounds,
                 game, bare, game / bare);
+    std::printf("start-up to first paint: splash %.1f ms, ratio to the bare window %.2fx\n", median(splashTimes),
+                median(splashTimes) / bare);
     std::printf("for scale, a bare window with one label: %.1f ms; Form1 against it %.2fx\n", median(labelTimes),
                 game / median(labelTimes));
-    std::printf("peak RSS: Form1 %.1f MiB, bare window %.1f MiB, difference %+.1f MiB\n", gamePeak / 1024.0,
-                barePeak / 1024.0, (gamePeak - barePeak) / 1024.0);
+    std::printf("peak RSS: Form1 %.1f MiB, splash %.1f MiB, bare window %.1f MiB; Form1 %+.1f MiB over bare\n",
+                gamePeak / 1024.0, splashPeak / 1024.0, barePeak / 1024.0, (gamePeak - barePeak) / 1024.0);
     return 0;
 }
