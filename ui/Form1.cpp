@@ -7,20 +7,20 @@
 #include "ReportFile.h"
 #include "ReportHandOver.h"
 #include "ResultRows.h"
-#include "ViewerHandOver.h"
 #include "Twips.h"
+#include "ViewerHandOver.h"
 #include "WordList.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDate>
 #include <QDir>
-#include <QLocale>
-#include <QMessageBox>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
-#include <QKeySequence>
+#include <QLocale>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScreen>
@@ -269,8 +269,14 @@ void Form1::applyControls()
     setWindowTitle(c.caption);
     m_frame2->setVisible(c.Frame2Visible);
 
-    m_label1->setText(c.Label1.caption);
-    m_label1->adjustSize();  // the heading is sized to its text
+    if (m_label1->text() != c.Label1.caption) {
+        // Sized to its text; the longest terms shrink a little so the heading
+        // ends before the word list instead of running under it.
+        m_label1->setText(c.Label1.caption);
+        m_label1->setFont(arial(18, true));
+        fitToBox(m_label1, QSize(twipsToPixels(9345 - 105) - 4, m_label1->height()));
+        m_label1->adjustSize();
+    }
     m_label1->setVisible(c.Label1.visible);
     m_label2->setText(c.Label2.caption);
     m_label2->setVisible(c.Label2.visible);
