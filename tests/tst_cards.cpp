@@ -168,6 +168,18 @@ void TestCards::picturesMapToQuestionsAndPositions()
     QVERIFY(store.description(0).isEmpty());
     QVERIFY(store.picture(0).isNull());
     QCOMPARE(store.picture(400).size(), QSize(147, 132));
+
+    // On a screen of twice the density the card is drawn anew from its source,
+    // not its 32-colour GIF enlarged.
+    const QPixmap dense = store.picture(45, 2.0);
+    QCOMPARE(dense.devicePixelRatio(), 2.0);
+    QCOMPARE(dense.size(), QSize(294, 264));
+    std::set<QRgb> colours;
+    const QImage image = dense.toImage();
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            colours.insert(image.pixel(x, y));
+    QVERIFY(colours.size() > 32);
 }
 
 QTEST_MAIN(TestCards)

@@ -1,5 +1,6 @@
 #include "ReportFile.h"
 #include "ReportHandOver.h"
+#include "ViewerHandOver.h"
 
 #include <QDir>
 #include <QFile>
@@ -37,7 +38,24 @@ private:
 private slots:
     void aDiskThatFillsUpAtAnyByte();
     void oddModesAndNames();
+    void aDesktopWithoutXdgOpen();
 };
+
+void TestReportFaults::aDesktopWithoutXdgOpen()
+{
+    // Only gio on PATH: the report still reaches a viewer, quietly.
+    QTemporaryDir bin;
+    const QString record = bin.filePath(QStringLiteral("gio-args"));
+    const QString gio = bin.filePath(QStringLiteral("gio"));
+    put(gio, QStringLiteral("#!/bin/sh\necho \"$@\" > '%1'\necho complaint >&2\n").arg(record).toUtf8());
+    QFile::setPermissions(gio, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    const QByteArray oldPath = qgetenv("PATH");
+    qputenv("PATH", bin.path().toUtf8() + ":/usr/bin/nonexistent");
+    const bool started = ViewerHandOver::open(QLatin1String(ReportFile::kName));
+    qputenv("PATH", oldPath);
+    QVERIFY(started);
+    QTRY_COMPARE(readAll(record), QByteArray("open VexlorOut.txt\n"));
+}
 
 void TestReportFaults::aDiskThatFillsUpAtAnyByte()
 {

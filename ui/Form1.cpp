@@ -11,6 +11,7 @@
 #include "ViewerHandOver.h"
 #include "WordList.h"
 
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDate>
@@ -316,6 +317,12 @@ void Form1::applyControls()
 
     applyTimer(c.Timer1, m_timer1, m_timer1Starts);
     applyTimer(c.Timer2, m_timer2, m_timer2Starts);
+}
+
+void Form1::closeEvent(QCloseEvent *event)
+{
+    QMainWindow::closeEvent(event);
+    QCoreApplication::quit();
 }
 
 Form2 *Form1::viewer()

@@ -30,6 +30,10 @@ public:
 
     const Quiz &quiz() const { return m_quiz; }
 
+protected:
+    // Closing the main window ends the program, whatever other window is open.
+    void closeEvent(QCloseEvent *event) override;
+
 private:
     void buildGame(QWidget *client);
     void buildStartPanel(QWidget *client);
