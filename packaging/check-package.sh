@@ -9,7 +9,8 @@ trap 'rm -rf "$scratch"' EXIT
 
 (cd "$build" && cpack -G DEB -B "$scratch/out" > "$scratch/cpack.log") || { cat "$scratch/cpack.log"; exit 1; }
 deb=$(ls "$scratch"/out/vexlor_*.deb)
-dpkg-deb --info "$deb" | grep -q 'Depends:.*libqt6multimedia6'
+info=$(dpkg-deb --info "$deb")  # whole, so that grep -q cannot cut the pipe short
+grep -q 'Depends:.*libqt6multimedia6' <<< "$info"
 root="$scratch/root"
 dpkg-deb -x "$deb" "$root"
 
