@@ -3,6 +3,7 @@
 # alive and still answering. Stays off the two ways out (Exit button, Exit menu).
 #   monkey.sh VEXLOR_EXECUTABLE [SECONDS]    (run it under xvfb-run)
 set -euo pipefail
+here=$(dirname "$(realpath "$0")")
 vexlor=$(realpath "$1")
 seconds=${2:-300}
 work=$(mktemp -d)
@@ -13,23 +14,9 @@ export PATH="$work/bin:$PATH"
 
 "$vexlor" > "$work/run.log" 2>&1 &
 pid=$!
-window_of_size() {
-    for _ in $(seq 1 50); do
-        for w in $(xdotool search --onlyvisible --pid "$pid" 2>/dev/null); do
-            [ "$(xdotool getwindowgeometry --shell "$w" | sed -n 's/^WIDTH=//p')" = "$1" ] && { echo "$w"; return; }
-        done
-        sleep 0.2
-    done
-    echo "FAIL: no window $1 pixels wide" >&2
-    exit 1
-}
-splash=$(window_of_size 560)
-eval "$(xdotool getwindowgeometry --shell "$splash")"
-xdotool mousemove $((X + 521)) $((Y + 441)) click 1
+source "$here/windows.sh"
+leave_splash
 main=$(window_of_size 759)
-eval "$(xdotool getwindowgeometry --shell "$main")"
-cx=$X
-cy=$((Y + HEIGHT - 492))
 
 keys=(Tab space Return Down Up Left Right Escape F1 ctrl+r a b 1 BackSpace shift+Tab)
 RANDOM=7
@@ -53,8 +40,18 @@ while [ $SECONDS -lt $end ]; do
     kill -0 "$pid" 2>/dev/null || { echo "FAIL: the game ended after $actions actions" >&2; exit 1; }
 done
 
-# Still answering: a fresh request for the results opens or refreshes the viewer at once.
-xdotool windowactivate --sync "$main" 2>/dev/null || true
+# Still answering: an open viewer closes on its button, and then the menu's
+# results command opens it again at once.
+for w in $(xdotool search --onlyvisible --pid "$pid" 2>/dev/null); do
+    case "$(xdotool getwindowname "$w")" in
+    "Vexlor - Result" | "Vexlor - Help")
+        eval "$(xdotool getwindowgeometry --shell "$w")"
+        xdotool mousemove $((X + 473)) $((Y + 366)) click 1
+        sleep 0.5
+        ! xdotool search --all --onlyvisible --pid "$pid" --name '^Vexlor - ' > /dev/null || fail "the viewer did not close"
+        ;;
+    esac
+done
 xdotool mousemove $((cx + 40)) $((cy - 10)) click 1
 for _ in $(seq 1 25); do
     for w in $(xdotool search --onlyvisible --pid "$pid" 2>/dev/null); do

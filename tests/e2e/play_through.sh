@@ -4,6 +4,7 @@
 #   play_through.sh VEXLOR_EXECUTABLE SOURCE_DIR
 # Run it under xvfb-run. Needs xdotool and imagemagick.
 set -euo pipefail
+here=$(dirname "$(realpath "$0")")
 vexlor=$(realpath "$1")
 source_dir=$(realpath "$2")
 work=$(mktemp -d)
@@ -19,21 +20,12 @@ SH
 chmod +x bin/xdg-open
 export PATH="$work/bin:$PATH" VIEWER_RECORD="$work/viewer-args"
 
-fail() { echo "FAIL: $*" >&2; exit 1; }
+source "$here/windows.sh"
 shot() { import -window root "$work/screen.png"; }
 # The colour of a pixel of the last shot, as "r,g,b".
 colour() { convert "$work/screen.png" -format "%[fx:int(255*p{$1,$2}.r)],%[fx:int(255*p{$1,$2}.g)],%[fx:int(255*p{$1,$2}.b)]" info:; }
 # The share of pixels in a rectangle of the last shot drawn in strong blue.
 blue_share() { convert "$work/screen.png" -crop "$3x$4+$1+$2" +repage -fx '(b>0.6 && r<0.4 && g<0.4)?1:0' -format '%[fx:mean]' info:; }
-window_of_size() {  # the visible window of the given width, waiting for it
-    for _ in $(seq 1 50); do
-        for w in $(xdotool search --onlyvisible --pid "$pid" 2>/dev/null); do
-            [ "$(xdotool getwindowgeometry --shell "$w" | sed -n 's/^WIDTH=//p')" = "$1" ] && { echo "$w"; return; }
-        done
-        sleep 0.2
-    done
-    fail "no window $1 pixels wide"
-}
 click() { xdotool mousemove "$1" "$2" click 1; sleep 0.3; }
 
 "$vexlor" > "$work/run.log" 2>&1 &
@@ -44,13 +36,7 @@ splash=$(window_of_size 560)
 eval "$(xdotool getwindowgeometry --shell "$splash")"
 shot
 [ "$(colour $((X + 2)) $((Y + 2)))" = "0,0,255" ] || fail "splash rim is $(colour $((X + 2)) $((Y + 2)))"
-click $((X + 521)) $((Y + 441))
-
-# The main window: its client area is the bottom 492 pixels, under the menu bar.
-main=$(window_of_size 759)
-eval "$(xdotool getwindowgeometry --shell "$main")"
-cx=$X
-cy=$((Y + HEIGHT - 492))
+leave_splash
 shot
 [ "$(colour $((cx + 80)) $((cy + 100)))" = "192,192,255" ] || fail "start panel not over the tiles"
 
