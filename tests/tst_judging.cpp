@@ -1,44 +1,10 @@
-#include "CuePlayer.h"
-#include "Quiz.h"
+#include "QuizGame.h"
 #include "Rating.h"
-#include "RecordingCues.h"
-#include "ScriptedClock.h"
-#include "ScriptedRandom.h"
 
-#include <QList>
 #include <QStringList>
 #include <QTest>
 
-#include <string>
-
 namespace {
-
-// At midnight the clock draws question 11, "Imaginary Number", odd answer at
-// position 2; the fallback random number leaves every question unrotated.
-struct Game {
-    Game() : clock(0), quiz(clock, random, cues)
-    {
-        quiz.Form_Load();
-        quiz.Command2_Click();
-    }
-
-    int rightTile() const { return quiz.OddTile[quiz.CurrentQuestion]; }
-    int wrongTile() const { return rightTile() % 4 + 1; }
-    int lastCue() const { return static_cast<int>(cues.requests.back().player); }
-
-    // Wrong clicks down to the degree asked for, then the right one.
-    void answerWith(int degree)
-    {
-        for (int reachable = 100; reachable > degree; reachable -= 25)
-            quiz.Picture1_Click(wrongTile());
-        quiz.Picture1_Click(rightTile());
-    }
-
-    ScriptedClock clock;
-    ScriptedRandom random;
-    RecordingCues cues;
-    Quiz quiz;
-};
 
 QString maxText(int degree) { return QStringLiteral("Your max. degree is %1 % in this question.").arg(degree); }
 QString gotText(int degree) { return QStringLiteral("You have got %1 % in this question.").arg(degree); }
@@ -47,93 +13,75 @@ QString totalText(int average, int count)
     return QStringLiteral("You have got %1 % in %2 questions.").arg(average).arg(count);
 }
 
-constexpr int kLeft = -1;      // left through Next Question without a right answer
-constexpr int kTimedOut = -2;  // ran out of time
+constexpr int kLeft = -1;  // left through Next Question without a right answer
+
+bool isAlarm(const RecordingCues::Request &r)
+{
+    return r.player == Cue::MMControl11 && r.open == "open" && r.play == "play" && r.rewind == "prev";
+}
 
 }  // namespace
 
+// Judging a click, scoring and rating, and the question timer that closes a question.
 class TestJudging : public QObject {
     Q_OBJECT
 
 private slots:
-    void clicksOnOneQuestion_data()
-    {
-        QTest::addColumn<QList<int>>("tiles");
-        QTest::addColumn<QStringList>("questionBox");
-        QTest::addColumn<QList<int>>("cues");
-        QTest::addColumn<int>("degree");
-        QTest::addColumn<QString>("rating");
-        QTest::newRow("right") << QList<int>{2} << QStringList{gotText(100)} << QList<int>{9} << 100
-                               << QStringLiteral("W a a o w !!!!");
-        QTest::newRow("wrong, wrong, right") << QList<int>{1, 3, 2} << QStringList{maxText(75), maxText(50), gotText(50)}
-                                             << QList<int>{1, 3, 6} << 50 << QStringLiteral("S u f f i c i e n t");
-        QTest::newRow("five wrongs, last three on one tile, right")
-            << QList<int>{1, 3, 4, 4, 4, 2}
-            << QStringList{maxText(75), maxText(50), maxText(25), maxText(25), maxText(25), gotText(25)}
-            << QList<int>{1, 3, 3, 3, 3, 4} << 25 << QStringLiteral("V e r y   B a d");
-    }
-
     void clicksOnOneQuestion()
     {
-        QFETCH(QList<int>, tiles);
-        QFETCH(QStringList, questionBox);
-        QFETCH(QList<int>, cues);
-        QFETCH(int, degree);
-        QFETCH(QString, rating);
-        Game game;
-        Quiz &quiz = game.quiz;
-        for (int i = 0; i < 3; ++i)
-            quiz.Timer2_Timer();
-        game.cues.requests.clear();  // Start's alarm
-        for (qsizetype i = 0; i < tiles.size(); ++i) {
-            quiz.Picture1_Click(tiles[i]);
-            QCOMPARE(quiz.controls.Text3.text, questionBox[i]);
-            QVERIFY(quiz.controls.Text2.visible);
-            const RecordingCues::Request &cue = game.cues.requests.at(std::size_t(i));
-            QCOMPARE(static_cast<int>(cue.player), cues[i]);
-            QVERIFY(cue.open == "Open" && cue.play == "play" && cue.rewind == "Prev");
-            if (i + 1 < tiles.size()) {  // wrong
-                QCOMPARE(quiz.controls.Text2.text, QStringLiteral("Please, Try again. "));
-                QCOMPARE(quiz.controls.Text4.text, QString());
-                QVERIFY(quiz.controls.Picture1[tiles[i]].enabled);
+        // Tiles clicked in turn (question 11, odd answer on tile 2), the question box and the cue after
+        // each click, and the degree; the last cue is the rating's.
+        const struct { QList<int> tiles; QStringList questionBox; QList<int> cues; int degree; } cases[] = {
+            {{2}, {gotText(100)}, {9}, 100},
+            {{1, 3, 2}, {maxText(75), maxText(50), gotText(50)}, {1, 3, 6}, 50},
+            {{1, 3, 4, 4, 4, 2}, {maxText(75), maxText(50), maxText(25), maxText(25), maxText(25), gotText(25)},
+             {1, 3, 3, 3, 3, 4}, 25}};  // five wrongs, the last three on one tile
+        for (const auto &[tiles, questionBox, cues, degree] : cases) {
+            Game game;
+            Quiz &quiz = game.quiz;
+            game.ticks(3);
+            game.cues.requests.clear();  // Start's alarm
+            for (qsizetype i = 0; i < tiles.size(); ++i) {
+                quiz.Picture1_Click(tiles[i]);
+                QCOMPARE(quiz.controls.Text3.text, questionBox[i]);
+                const RecordingCues::Request &cue = game.cues.requests.at(std::size_t(i));
+                QCOMPARE(static_cast<int>(cue.player), cues[i]);
+                QVERIFY(cue.open == "Open" && cue.play == "play" && cue.rewind == "Prev");
+                if (i + 1 < tiles.size()) {  // wrong
+                    QCOMPARE(quiz.controls.Text2.text, QStringLiteral("Please, Try again. "));
+                    QCOMPARE(quiz.controls.Text4.text, QString());
+                    QVERIFY(game.tilesEnabled(true));
+                }
             }
-        }
-        QCOMPARE(quiz.controls.Text2.text, QStringLiteral("Right. All are Imaginary Numbers except this one. "));
-        QCOMPARE(quiz.controls.Text4.text, totalText(degree, 1));
-        QCOMPARE(quiz.controls.Text1.text, rating);
-        QCOMPARE(quiz.AnsweredTerm[1], QStringLiteral("Imaginary Number"));
-        QCOMPARE(quiz.AnsweredDegree[1], double(degree));
-        QCOMPARE(quiz.TimerArmed, 0);
-        QCOMPARE(quiz.controls.ProgressBar1.value, 0);
+            QCOMPARE(quiz.controls.Text2.text, QStringLiteral("Right. All are Imaginary Numbers except this one. "));
+            QCOMPARE(quiz.controls.Text4.text, totalText(degree, 1));
+            QCOMPARE(quiz.AnsweredTerm[1], QStringLiteral("Imaginary Number"));
+            QCOMPARE(quiz.AnsweredDegree[1], double(degree));
 
-        // The tiles are closed now: no click counts.
-        for (int tile = 1; tile <= 4; ++tile) {
-            QVERIFY(!quiz.controls.Picture1[tile].enabled);
-            quiz.Picture1_Click(tile);
+            // The tiles are closed and the count stopped: no click and no tick counts.
+            QVERIFY(game.tilesEnabled(false));
+            for (int tile = 1; tile <= 4; ++tile)
+                quiz.Picture1_Click(tile);
+            game.ticks(40);
+            QCOMPARE(quiz.controls.ProgressBar1.value, 0);
+            QCOMPARE(quiz.controls.Text3.text, gotText(degree));
+            QCOMPARE(game.cues.requests.size(), std::size_t(tiles.size()));
         }
-        QCOMPARE(quiz.DegreeSum, double(degree));
-        QCOMPARE(quiz.controls.Text3.text, gotText(degree));
-        QCOMPARE(game.cues.requests.size(), std::size_t(tiles.size()));
     }
 
+    // Exact halves go to the even neighbour, both ways; rows are written by right answers only.
     void averageOverPresentedQuestions_data()
     {
         QTest::addColumn<QList<int>>("outcomes");
         QTest::addColumn<QString>("total");
-        QTest::addColumn<QString>("rating");
-        QTest::newRow("100, 75: 87.5 -> 88") << QList<int>{100, 75} << totalText(88, 2) << QStringLiteral("V e r y   G o o d");
-        QTest::newRow("100, left, 100, 50: 62.5 -> 62")
-            << QList<int>{100, kLeft, 100, 50} << totalText(62, 4) << QStringLiteral("S u f f i c i e n t");
-        QTest::newRow("left, 75: 37.5 -> 38") << QList<int>{kLeft, 75} << totalText(38, 2) << QStringLiteral("B a d");
-        QTest::newRow("100, timed out: 50")
-            << QList<int>{100, kTimedOut} << totalText(50, 2) << QStringLiteral("S u f f i c i e n t");
+        QTest::newRow("100, left, 100, 50: 62.5 -> 62") << QList<int>{100, kLeft, 100, 50} << totalText(62, 4);
+        QTest::newRow("left, 75: 37.5 -> 38") << QList<int>{kLeft, 75} << totalText(38, 2);
     }
 
     void averageOverPresentedQuestions()
     {
         QFETCH(QList<int>, outcomes);
         QFETCH(QString, total);
-        QFETCH(QString, rating);
         Game game;
         Quiz &quiz = game.quiz;
         QList<int> presented;
@@ -141,82 +89,122 @@ private slots:
             if (!presented.isEmpty())
                 quiz.Command1_Click();
             presented << quiz.CurrentQuestion;
-            if (outcome == kTimedOut) {
-                for (int i = 0; i < 32; ++i)
-                    quiz.Timer2_Timer();
-            } else if (outcome != kLeft) {
+            if (outcome != kLeft)
                 game.answerWith(outcome);
-            }
         }
         QCOMPARE(quiz.controls.Text4.text, total);
-        QCOMPARE(quiz.controls.Text1.text, rating);
-        // Rows by presentation order: written by right answers only.
         for (qsizetype n = 0; n < outcomes.size(); ++n) {
-            const bool right = outcomes[n] >= 0;
+            const bool right = outcomes[n] != kLeft;
             QCOMPARE(quiz.AnsweredTerm[n + 1], right ? quiz.Term[presented[n]] : QString());
             QCOMPARE(quiz.AnsweredDegree[n + 1], right ? double(outcomes[n]) : 0.0);
         }
     }
 
-    void ratingBands_data()
-    {
-        QTest::addColumn<int>("average");
-        QTest::addColumn<QString>("word");
-        QTest::addColumn<int>("cue");
-        const auto row = [](int average, const char *word, int cue) {
-            QTest::addRow("%d", average) << average << QString::fromLatin1(word) << cue;
-        };
-        row(29, "V e r y   B a d", 4);
-        row(30, "B a d", 5);
-        row(49, "B a d", 5);
-        row(50, "S u f f i c i e n t", 6);
-        row(64, "S u f f i c i e n t", 6);
-        row(65, "G o o d", 7);
-        row(74, "G o o d", 7);
-        row(75, "V e r y   G o o d", 8);
-        row(89, "V e r y   G o o d", 8);
-        row(90, "E x c e l l e n t", 10);
-        row(99, "E x c e l l e n t", 10);
-        row(100, "W a a o w !!!!", 9);
-    }
-
     void ratingBands()
     {
-        QFETCH(int, average);
-        QFETCH(QString, word);
-        QFETCH(int, cue);
-        const Rating rating = ratingFor(average);
-        QCOMPARE(rating.word, word);
-        QCOMPARE(static_cast<int>(rating.cue), cue);
-    }
-
-    void hundredthPresentation_data()
-    {
-        QTest::addColumn<bool>("lastRight");
-        QTest::newRow("wrong click at the 100th") << false;
-        QTest::newRow("right click at the 100th") << true;
+        const struct { int low, high; const char *word; Cue cue; } bands[] = {
+            {0, 29, "V e r y   B a d", Cue::MMControl4},     {30, 49, "B a d", Cue::MMControl5},
+            {50, 64, "S u f f i c i e n t", Cue::MMControl6}, {65, 74, "G o o d", Cue::MMControl7},
+            {75, 89, "V e r y   G o o d", Cue::MMControl8},   {90, 99, "E x c e l l e n t", Cue::MMControl10},
+            {100, 100, "W a a o w !!!!", Cue::MMControl9}};
+        for (const auto &band : bands) {
+            for (int average = band.low; average <= band.high; ++average) {
+                QCOMPARE(ratingFor(average).word, QLatin1String(band.word));
+                QCOMPARE(ratingFor(average).cue, band.cue);
+            }
+        }
     }
 
     void hundredthPresentation()
     {
-        QFETCH(bool, lastRight);
+        for (const bool lastRight : {false, true}) {
+            Game game;
+            Quiz &quiz = game.quiz;
+            game.answerWith(50);
+            for (int n = 2; n <= 99; ++n) {
+                quiz.Command1_Click();
+                game.answerWith(100);
+            }
+            QVERIFY(quiz.controls.Command1Visible);
+            QCOMPARE(quiz.controls.Text4.text, totalText(99, 99));  // 9850 / 99
+
+            quiz.Command1_Click();
+            quiz.Picture1_Click(lastRight ? game.rightTile() : game.wrongTile());  // either click hides it
+            QVERIFY(!quiz.controls.Command1Visible);
+            QCOMPARE(quiz.controls.Text4.text, lastRight ? totalText(100, 100) : totalText(99, 99));  // 9950 / 100
+            quiz.Command1_Click();  // hidden
+            QCOMPARE(quiz.QuestionCount, 100);
+        }
+    }
+
+    void countdown()
+    {
+        const struct { QStringList picks; int wrongClicks, maxSeconds; } cases[] = {
+            {{}, 2, 32},                                              // preset 30, two wrongs, then the time-out
+            {{QStringLiteral("15"), QStringLiteral("60")}, 0, 62}};  // the last pick counts
+        for (const auto &[picks, wrongClicks, maxSeconds] : cases) {
+            Game game(0, false);
+            Quiz &quiz = game.quiz;
+            const Form1Controls &c = quiz.controls;
+            for (const QString &pick : picks) {
+                quiz.controls.Combo1.listIndex = static_cast<int>(c.Combo1.items.indexOf(pick));
+                quiz.Combo1_Click();
+            }
+            game.ticks(40);  // no tick counts before Start
+            QVERIFY(quiz.ElapsedSeconds == 0 && game.cues.requests.empty() && c.Text3.text.isEmpty());
+
+            quiz.Command2_Click();  // with an empty name
+            QCOMPARE(c.Label2.caption, QStringLiteral("Maximum time for question = %1 seconds.").arg(maxSeconds - 2));
+            QCOMPARE(c.Label3.caption, QStringLiteral("Name: "));
+            QVERIFY(c.Label2.visible && c.Label3.visible && c.List1.enabled);
+            QVERIFY(game.cues.requests.size() == 1 && isAlarm(game.cues.requests[0]));
+            QCOMPARE(c.Timer2.interval, 1000);
+
+            for (int i = 0; i < wrongClicks; ++i)
+                quiz.Picture1_Click(1);
+            const std::size_t before = game.cues.requests.size();
+            for (int second = 1; second < maxSeconds; ++second) {
+                game.ticks(1);
+                QCOMPARE(c.ProgressBar1.value, second);
+                QCOMPARE(c.ProgressBar1.max, maxSeconds);
+                QCOMPARE(game.cues.requests.size(), before + (second >= maxSeconds - 2 ? 1 : 0));
+            }
+            QVERIFY(isAlarm(game.cues.requests[before]));
+
+            game.ticks(1);  // time-out: 0 %, whatever the wrong clicks left
+            QCOMPARE(c.Text3.text, QStringLiteral("You have got 0 % in this question."));
+            QCOMPARE(c.Text4.text, QStringLiteral("You have got 0 % in 1 questions."));
+            QCOMPARE(c.Text1.text, QStringLiteral("V e r y   B a d"));
+            QCOMPARE(c.ProgressBar1.value, 0);
+            QVERIFY(game.tilesEnabled(false));
+            QCOMPARE(quiz.AnsweredTerm[1], QString());
+            game.ticks(10);  // inert
+            QCOMPARE(c.ProgressBar1.value, 0);
+            QCOMPARE(game.cues.requests.size(), before + 1);  // no rating cue, no second alarm
+        }
+    }
+
+    void messageTimerAndHints()
+    {
         Game game;
         Quiz &quiz = game.quiz;
-        game.answerWith(50);
-        for (int n = 2; n <= 99; ++n) {
-            quiz.Command1_Click();
-            game.answerWith(100);
-        }
-        QVERIFY(quiz.controls.Command1Visible);
-        QCOMPARE(quiz.controls.Text4.text, totalText(99, 99));  // 9850 / 99
-        QCOMPARE(game.lastCue(), static_cast<int>(Cue::MMControl10));
+        quiz.Command5_Click();
+        QVERIFY(quiz.controls.Text5.visible);
+        QCOMPARE(quiz.controls.Text5.text,
+                 QStringLiteral("cubic (or 5th, 7th,....)root of negative number is not an imaginary Number."));
+        quiz.Picture1_Click(game.wrongTile());
+        QVERIFY(quiz.controls.Text2.visible);
+        quiz.Timer1_Timer();
+        QVERIFY(!quiz.controls.Text2.visible);  // "Please, Try again. " goes
 
-        quiz.Command1_Click();
-        quiz.Picture1_Click(lastRight ? game.rightTile() : game.wrongTile());
-        QVERIFY(!quiz.controls.Command1Visible);
-        QCOMPARE(quiz.controls.Text4.text, lastRight ? totalText(100, 100) : totalText(99, 99));  // 9950 / 100
-        quiz.Command1_Click();  // hidden
-        QCOMPARE(quiz.QuestionCount, 100);
+        quiz.Picture1_Click(game.rightTile());
+        quiz.Timer1_Timer();
+        quiz.Timer1_Timer();
+        QVERIFY(quiz.controls.Text2.visible && !quiz.controls.Text5.visible);  // the right-answer message stays
+
+        game.choose(QStringLiteral("Linear Equation"));  // no explanation: the box shows empty
+        quiz.Command5_Click();
+        QVERIFY(quiz.controls.Text5.visible && quiz.controls.Text5.text.isEmpty());
     }
 };
 

@@ -23,123 +23,98 @@ private:
             lines << printInColumns(line);
         return lines;
     }
+    // Row 1 answered with 100 % for "Couple", the rest unanswered.
     static std::vector<PrintLine> rowsAfter(int count)
     {
-        std::vector<double> degrees(102, 0.0);
-        std::vector<QString> terms(102);
-        degrees[1] = 100;
-        terms[1] = QStringLiteral("Couple");
-        return resultRows(count, degrees, terms);
+        return resultRows(count, {0, 100}, {QString(), QStringLiteral("Couple")});
     }
 
 private slots:
-    void helpIsWrittenOnceFromTheTop();
-    void resultsKeepTheirScrollOffset();
-    void splashShowsNothingBeforeTheFirstTick();
-    void okIsAnsweredAtOnceEvenMidPass();
-};
-
-void TestViewerAndSplash::helpIsWrittenOnceFromTheTop()
-{
-    Form2 viewer;
-    viewer.mresult(rowsAfter(1));
-    viewer.mhelp();
-    viewer.mhelp();
-    QCOMPARE(viewer.windowTitle(), QStringLiteral("Vexlor - Help"));
-    auto *surface = viewer.findChild<KeptTextSurface *>(QStringLiteral("Form2Surface"));
-    const QStringList lines = texts(surface);
-    QCOMPARE(lines.size(), 22);
-    QCOMPARE(lines.at(1), QString(37, u' ') + QStringLiteral("Vexlor version 1.0"));
-    QCOMPARE(lines.at(4), QStringLiteral(" In this version there are 100 questions about units, definitions, etc\u2026."));
-    QCOMPARE(lines.at(10), QStringLiteral(" if not your maximum degree will be reduced by 25%  and so on. If you don't"));
-    QCOMPARE(lines.at(21), QStringLiteral("  "));
-    // Help after results: the table and its scroll bar give way to the help.
-    QVERIFY(!viewer.findChild<QWidget *>(QStringLiteral("Picture1"))->isVisible());
-    QVERIFY(!viewer.findChild<QScrollBar *>(QStringLiteral("VScroll1"))->isVisible());
-}
-
-void TestViewerAndSplash::resultsKeepTheirScrollOffset()
-{
-    Form2 viewer;
-    viewer.mresult(rowsAfter(2));
-    QCOMPARE(viewer.windowTitle(), QStringLiteral("Vexlor - Result"));
-    auto *table = viewer.findChild<KeptTextSurface *>(QStringLiteral("Picture1"));
-    QStringList lines = texts(table);
-    QCOMPARE(lines.size(), 5);
-    QCOMPARE(lines.at(0), QString(105, u'-'));
-    QCOMPARE(lines.at(1).size(), 92);
-    QCOMPARE(lines.at(2), QString(106, u'-'));
-    QCOMPARE(lines.at(3), "  001" + QString(23, u' ') + "100 %" + QString(9, u' ') + "Couple");
-    QCOMPARE(lines.at(4), QStringLiteral("  002 has no answer."));
-
-    // Scroll down, close, show again: written anew from the top, seen at the old offset.
-    auto *scroll = viewer.findChild<QScrollBar *>(QStringLiteral("VScroll1"));
-    scroll->setValue(3000);
-    QCOMPARE(table->y(), -200);
-    viewer.findChild<QPushButton *>(QStringLiteral("Command1"))->click();
-    QVERIFY(viewer.isHidden());
-    viewer.mresult(rowsAfter(1));
-    QVERIFY(viewer.isVisible());
-    QCOMPARE(texts(table).size(), 4);
-    QCOMPARE(scroll->value(), 3000);
-    QCOMPARE(table->y(), -200);
-
-    // Many rows make the surface taller instead of cutting rows off.
-    viewer.mresult(rowsAfter(400));
-    QVERIFY(table->height() >= table->contentHeight());
-    QVERIFY((scroll->maximum() + 5775) / 15 >= table->contentHeight());  // the last row can be scrolled to
-}
-
-void TestViewerAndSplash::splashShowsNothingBeforeTheFirstTick()
-{
-    FrmSplash splash;
-    splash.show();
-    const QRect panel = splash.findChild<QWidget *>(QStringLiteral("Frame1"))->rect();
-    auto *im2 = splash.findChild<QLabel *>(QStringLiteral("Im2"));
-    auto *im3 = splash.findChild<QLabel *>(QStringLiteral("Im3"));
-    QVERIFY(!panel.intersects(im2->geometry()));
-    QVERIFY(!panel.intersects(im3->geometry()));
-    QCOMPARE(splash.findChild<QLabel *>(QStringLiteral("Label4"))->text(),
-             QStringLiteral("If you don't click on any answer and click on the ''Next question'' button your degree "
-                            "in this question will be 0 %.   After you click on the ''Next question'' button you will "
-                            "see the total degree for the all previous questions. "));
-
-    // One pass slides both pictures across within its second and ends outside again.
-    QTRY_VERIFY_WITH_TIMEOUT(splash.passRunning(), 1500);
-    bool im2Seen = false;
-    while (splash.passRunning()) {
-        im2Seen = im2Seen || panel.intersects(im2->geometry());
-        QTest::qWait(5);
+    void helpIsWrittenOnceFromTheTop()
+    {
+        Form2 viewer;
+        viewer.mresult(rowsAfter(1));
+        viewer.mhelp();
+        viewer.mhelp();
+        QCOMPARE(viewer.windowTitle(), QStringLiteral("Vexlor - Help"));
+        const QStringList lines = texts(viewer.findChild<KeptTextSurface *>(QStringLiteral("Form2Surface")));
+        QCOMPARE(lines.size(), 22);
+        QCOMPARE(lines.at(1), QString(37, u' ') + QStringLiteral("Vexlor version 1.0"));
+        // Help after results: the table and its scroll bar give way to the help.
+        QVERIFY(!viewer.findChild<QWidget *>(QStringLiteral("Picture1"))->isVisible()
+                && !viewer.findChild<QScrollBar *>(QStringLiteral("VScroll1"))->isVisible());
     }
-    QVERIFY(im2Seen);
-    QVERIFY(!panel.intersects(im2->geometry()));
-    QVERIFY(!panel.intersects(im3->geometry()));
-}
 
-void TestViewerAndSplash::okIsAnsweredAtOnceEvenMidPass()
-{
-    // OK in the first second: no pass has run.
-    auto *early = new FrmSplash();
-    QPointer<FrmSplash> earlyGuard(early);
-    QSignalSpy earlyDone(early, &FrmSplash::finished);
-    early->show();
-    early->findChild<QPushButton *>(QStringLiteral("Command1"))->click();
-    QCOMPARE(earlyDone.count(), 1);
-    QVERIFY(early->isHidden());
-    QTRY_VERIFY(earlyGuard.isNull());  // closed for good: no tick can reach it
+    void resultsKeepTheirScrollOffset()
+    {
+        Form2 viewer;
+        viewer.mresult(rowsAfter(2));
+        QCOMPARE(viewer.windowTitle(), QStringLiteral("Vexlor - Result"));
+        auto *table = viewer.findChild<KeptTextSurface *>(QStringLiteral("Picture1"));
+        QStringList lines = texts(table);
+        QCOMPARE(lines.size(), 5);
+        QCOMPARE(lines.at(0), QString(105, u'-'));
+        QCOMPARE(lines.at(1).size(), 92);
+        QCOMPARE(lines.at(2), QString(106, u'-'));
+        QCOMPARE(lines.at(3), "  001" + QString(23, u' ') + "100 %" + QString(9, u' ') + "Couple");
+        QCOMPARE(lines.at(4), QStringLiteral("  002 has no answer."));
 
-    // OK in the middle of a pass is handled by the next event, not after the pass.
-    auto *splash = new FrmSplash();
-    QPointer<FrmSplash> guard(splash);
-    QSignalSpy done(splash, &FrmSplash::finished);
-    splash->show();
-    QTRY_VERIFY_WITH_TIMEOUT(splash->passRunning(), 1500);
-    splash->findChild<QPushButton *>(QStringLiteral("Command1"))->click();
-    QCOMPARE(done.count(), 1);
-    QTRY_VERIFY(guard.isNull());
-    QTest::qWait(1200);
-    QCOMPARE(done.count(), 1);
-}
+        // Scroll down, close, show again: written anew from the top, seen at the old offset.
+        auto *scroll = viewer.findChild<QScrollBar *>(QStringLiteral("VScroll1"));
+        scroll->setValue(3000);
+        QCOMPARE(table->y(), -200);
+        viewer.findChild<QPushButton *>(QStringLiteral("Command1"))->click();
+        QVERIFY(viewer.isHidden());
+        viewer.mresult(rowsAfter(1));
+        QVERIFY(viewer.isVisible());
+        QCOMPARE(texts(table).size(), 4);
+        QCOMPARE(scroll->value(), 3000);
+        QCOMPARE(table->y(), -200);
+
+        // Many rows make the surface taller instead of cutting rows off.
+        viewer.mresult(rowsAfter(400));
+        QVERIFY(table->height() >= table->contentHeight());
+        QVERIFY((scroll->maximum() + 5775) / 15 >= table->contentHeight());  // the last row can be scrolled to
+    }
+
+    void splashShowsNothingBeforeTheFirstTick()
+    {
+        FrmSplash splash;
+        splash.show();
+        const QRect panel = splash.findChild<QWidget *>(QStringLiteral("Frame1"))->rect();
+        auto *im2 = splash.findChild<QLabel *>(QStringLiteral("Im2"));
+        auto *im3 = splash.findChild<QLabel *>(QStringLiteral("Im3"));
+        QVERIFY(!panel.intersects(im2->geometry()) && !panel.intersects(im3->geometry()));
+
+        // One pass slides both pictures across within its second and ends outside again.
+        QTRY_VERIFY_WITH_TIMEOUT(splash.passRunning(), 1500);
+        bool im2Seen = false;
+        while (splash.passRunning()) {
+            im2Seen = im2Seen || panel.intersects(im2->geometry());
+            QTest::qWait(5);
+        }
+        QVERIFY(im2Seen);
+        QVERIFY(!panel.intersects(im2->geometry()) && !panel.intersects(im3->geometry()));
+    }
+
+    void okIsAnsweredAtOnce()
+    {
+        for (const bool midPass : {false, true}) {  // in the first second, before any pass, or in the middle of one
+            auto *splash = new FrmSplash();
+            QPointer<FrmSplash> guard(splash);
+            QSignalSpy done(splash, &FrmSplash::finished);
+            splash->show();
+            if (midPass)
+                QTRY_VERIFY_WITH_TIMEOUT(splash->passRunning(), 1500);
+            splash->findChild<QPushButton *>(QStringLiteral("Command1"))->click();
+            QCOMPARE(done.count(), 1);  // handled by the next event, not after the pass
+            QVERIFY(splash->isHidden());
+            QTRY_VERIFY(guard.isNull());  // closed for good: no tick can reach it
+            QTest::qWait(1200);
+            QCOMPARE(done.count(), 1);
+        }
+    }
+};
 
 QTEST_MAIN(TestViewerAndSplash)
 #include "tst_viewer_splash.moc"

@@ -10,9 +10,7 @@ class RecordingCues final : public CuePlayer {
 public:
     struct Request {
         Cue player;
-        std::string open;
-        std::string play;
-        std::string rewind;
+        std::string open, play, rewind;
     };
 
     void PlayCue(Cue player, const CueCommands &commands) override

@@ -4,18 +4,17 @@
 
 #include <deque>
 
-// Hands out the numbers queued by the test, then a fixed fallback.
+// Hands out the numbers queued by the test, then 0.
 class ScriptedRandom final : public UniformRandom {
 public:
     void queue(double u) { m_queued.push_back(u); }
-    void setFallback(double u) { m_fallback = u; }
     int draws() const { return m_draws; }
 
     double next() override
     {
         ++m_draws;
         if (m_queued.empty())
-            return m_fallback;
+            return 0.0;
         const double u = m_queued.front();
         m_queued.pop_front();
         return u;
@@ -23,6 +22,5 @@ public:
 
 private:
     std::deque<double> m_queued;
-    double m_fallback = 0.0;
     int m_draws = 0;
 };
