@@ -71,7 +71,8 @@ Form1::Form1(const TimeOfDay &clock, UniformRandom &random, CuePlayer &cues, QWi
     setGround(client, kLilac);
     // The pale drafting sheet behind everything, at the top left, unscaled.
     QPalette backdrop = client->palette();
-    backdrop.setBrush(QPalette::Window, QBrush(kLilac, Pictures::drawn(QStringLiteral("window"), devicePixelRatioF())));
+    const QPixmap sheet = Pictures::drawn(QStringLiteral("pictures.cards"), QStringLiteral("window"), devicePixelRatioF());
+    backdrop.setBrush(QPalette::Window, QBrush(kLilac, sheet));
     client->setPalette(backdrop);
     setCentralWidget(client);
 

@@ -42,7 +42,9 @@ QLabel *wrappedLabel(QWidget *parent, const QRect &twips, const char *text, cons
 // A sample card: the GIF at ratio 1, drawn from its source on denser screens.
 QPixmap sample(const QString &name, qreal devicePixelRatio)
 {
-    return devicePixelRatio > 1 ? Pictures::drawn(name, devicePixelRatio) : Pictures::named(name + QStringLiteral(".gif"));
+    if (devicePixelRatio > 1)
+        return Pictures::drawn(QStringLiteral("pictures.cards"), name, devicePixelRatio);
+    return Pictures::named(name + QStringLiteral(".gif"));
 }
 
 // A heading sized to its text on one line from its top left corner, no wider

@@ -1,7 +1,5 @@
 #include "PictureStore.h"
 
-#include "CardPainter.h"
-#include "CardSource.h"
 #include "Pictures.h"
 
 #include <QFile>
@@ -23,19 +21,9 @@ QPixmap PictureStore::picture(int number, qreal devicePixelRatio)
 
 QPixmap PictureStore::drawnFromSource(int number, qreal devicePixelRatio)
 {
-    const int question = (number - 1) / 4 + 1;
-    const auto position = static_cast<std::size_t>((number - 1) % 4);
-    QFile source(Pictures::path(QStringLiteral("cards/q%1.cards").arg(question, 3, 10, QChar(u'0'))));
-    if (!source.open(QIODevice::ReadOnly))
-        return QPixmap();
-    try {
-        const CardFile file = parseCardSource(source.fileName(), QString::fromUtf8(source.readAll()));
-        QPixmap picture = QPixmap::fromImage(paintCard(file.pictures.at(position), devicePixelRatio));
-        picture.setDevicePixelRatio(devicePixelRatio);
-        return picture;
-    } catch (const std::exception &) {
-        return QPixmap();  // the build compiled this source; the GIF stands in
-    }
+    const QString question = QStringLiteral("q%1").arg((number - 1) / 4 + 1, 3, 10, QChar(u'0'));
+    const QString card = QStringLiteral("%1-%2").arg(question).arg((number - 1) % 4 + 1);
+    return Pictures::drawn(QStringLiteral("cards/%1.cards").arg(question), card, devicePixelRatio);
 }
 
 QString PictureStore::description(int number)

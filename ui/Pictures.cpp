@@ -25,9 +25,9 @@ QPixmap named(const QString &fileName)
     return QPixmap(path(fileName));
 }
 
-QPixmap drawn(const QString &name, qreal devicePixelRatio)
+QPixmap drawn(const QString &sourceFile, const QString &name, qreal devicePixelRatio)
 {
-    QFile source(path(QStringLiteral("pictures.cards")));
+    QFile source(path(sourceFile));
     if (!source.open(QIODevice::ReadOnly))
         return QPixmap();
     try {

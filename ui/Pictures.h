@@ -11,8 +11,10 @@ QPixmap named(const QString &fileName);
 // The resource path of an embedded file.
 QString path(const QString &fileName);
 
-// A picture of pictures.cards drawn from its source at the given pixel ratio,
-// so it stays crisp on dense screens; null when there is none.
-QPixmap drawn(const QString &name, qreal devicePixelRatio);
+// A picture drawn from its embedded source at the given pixel ratio, so it
+// stays crisp on dense screens: the picture `name` ("window", "q012-3") of the
+// source file `sourceFile` ("pictures.cards", "cards/q012.cards"). Null when
+// there is none.
+QPixmap drawn(const QString &sourceFile, const QString &name, qreal devicePixelRatio);
 
 }  // namespace Pictures
