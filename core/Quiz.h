@@ -70,6 +70,7 @@ public:
 private:
     void setTilesEnabled(bool enabled);
     void recordAnswer(int row);
+    void forgetAnswers();
     // A control under the start panel cannot be reached until Start removes it.
     bool underStartPanel() const { return controls.Frame2Visible; }
 

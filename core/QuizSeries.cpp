@@ -92,6 +92,7 @@ void Quiz::Command3_Click()
     QuestionCount = 1;
     DegreeFactor = 1;
     DegreeSum = 0;
+    forgetAnswers();
     controls.Text1.write(QString());
     controls.Text3.write(QString());
     controls.Text4.write(QString());

@@ -1,10 +1,14 @@
 #include "AnswerTile.h"
 #include "FixedSeedRandom.h"
 #include "Form1.h"
+#include "Form2.h"
+#include "KeptTextSurface.h"
 #include "Pictures.h"
 #include "RecordingCues.h"
 #include "ScriptedClock.h"
 
+#include <QAction>
+#include <QApplication>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -119,6 +123,32 @@ private slots:
         QTest::mouseClick(control("Command1"), Qt::LeftButton);
         QCOMPARE(text("Text3"), QString());
         QVERIFY(tile(1)->isEnabled());
+    }
+
+    // The results table lists the rows of the series on show: after Restart the
+    // answer given before it is gone.
+    void resultsAfterRestart()
+    {
+        start(QStringLiteral("Ada"), 0);
+        QTest::mouseClick(tile(2), Qt::LeftButton);  // right at the first try
+        auto *results = m_form->findChild<QAction *>(QStringLiteral("mresult"));
+        const auto tableRows = [] {
+            QStringList rows;
+            for (QWidget *window : QApplication::topLevelWidgets())
+                if (auto *viewer = qobject_cast<Form2 *>(window))
+                    for (const PrintLine &line : viewer->findChild<KeptTextSurface *>(QStringLiteral("Picture1"))->lines())
+                        rows << printInColumns(line);
+            return rows.mid(3);  // below the heading
+        };
+        results->trigger();
+        QCOMPARE(tableRows(), QStringList{"  001" + QString(23, u' ') + "100 %" + QString(9, u' ') + "Imaginary Number"});
+
+        QTest::mouseClick(control("Command3"), Qt::LeftButton);
+        results->trigger();
+        QCOMPARE(tableRows(), QStringList{QStringLiteral("  001 has no answer.")});
+        for (QWidget *window : QApplication::topLevelWidgets())
+            if (qobject_cast<Form2 *>(window))
+                window->close();
     }
 
     void hoverNudgesOnePixel()

@@ -9,6 +9,7 @@
 #include <QRegularExpression>
 #include <QTest>
 
+#include <algorithm>
 #include <random>
 #include <vector>
 
@@ -64,6 +65,15 @@ int expectedAverage(double degreeSum, int count)
     return static_cast<int>(q);
 }
 
+// Whether any row or question still holds a degree or a term.
+bool holdsAnyAnswer(const Quiz &q)
+{
+    const auto nonzero = [](double degree) { return degree != 0; };
+    return std::any_of(q.AnsweredTerm.begin(), q.AnsweredTerm.end(), [](const QString &t) { return !t.isEmpty(); }) ||
+           std::any_of(q.AnsweredDegree.begin(), q.AnsweredDegree.end(), nonzero) ||
+           std::any_of(q.QuestionDegree.begin(), q.QuestionDegree.end(), nonzero);
+}
+
 class Player {
 public:
     Player() : m_quiz(m_clock, m_random, m_cues) { m_quiz.Form_Load(); }
@@ -90,6 +100,7 @@ QString Player::play(const Event &e)
     const int question = q.CurrentQuestion;
     const bool rightClick = e.kind == Kind::Click && e.value >= 1 && e.value <= 4 && !q.controls.Frame2Visible &&
                             q.controls.Picture1[e.value].enabled && e.value == q.OddTile[question];
+    const bool restart = e.kind == Kind::Restart && q.controls.Command3Visible;
     const double factor = q.DegreeFactor;
     const auto totalWrites = q.controls.Text4.writes;
     switch (e.kind) {
@@ -118,6 +129,8 @@ QString Player::play(const Event &e)
             q.AnsweredDegree[row] != 100 * factor || q.QuestionDegree[question] != 100 * factor)
             return QStringLiteral("a right answer was not recorded in its row");
     }
+    if (restart && holdsAnyAnswer(q))
+        return QStringLiteral("a row of the series before outlived Restart");
     if (q.controls.Text4.writes != totalWrites && !q.controls.Text4.text.isEmpty() &&
         q.controls.Text4.text != QStringLiteral("You have got %1 % in %2 questions.")
                                      .arg(expectedAverage(q.DegreeSum, q.QuestionCount))

@@ -164,7 +164,6 @@ private slots:
         QVERIFY(c.Text1.text.isEmpty() && c.Text3.text.isEmpty() && c.Text4.text.isEmpty());
         QCOMPARE(c.Text2.text, QStringLiteral(" "));
         QVERIFY(c.Text2.visible && !c.Text5.visible);  // the message keeps its visibility
-        QCOMPARE(quiz.AnsweredTerm[1], QStringLiteral("Power Unit"));  // earlier rows stay
         game.ticks(1);  // the countdown goes on from its old count
         QCOMPARE(c.ProgressBar1.value, 6);
     }
@@ -234,6 +233,42 @@ private slots:
         QCOMPARE(quiz.AnsweredTerm[151], QStringLiteral("Frame"));
         QCOMPARE(quiz.AnsweredDegree[151], 75.0);
         QCOMPARE(quiz.AnsweredTerm[150], QString());
+    }
+
+    // Restart begins a series that owns its rows: the answers of the series before,
+    // also those past the presentation tables, are gone, and only the new series'
+    // right answers fill rows again, each at its presentation.
+    void restartForgetsTheSeriesBefore()
+    {
+        Game game;
+        Quiz &quiz = game.quiz;
+        for (int degree : {100, 50, 25}) {
+            game.answerWith(degree);
+            quiz.Command1_Click();
+        }
+        for (int i = 0; i < 150; ++i)
+            game.choose(QStringLiteral("Frame"));
+        game.answerWith(75);
+        QCOMPARE(quiz.AnsweredTerm[quiz.QuestionCount], QStringLiteral("Frame"));
+
+        quiz.Command3_Click();
+        const auto empty = [](const auto &table, const auto &blank) {
+            return std::all_of(table.begin(), table.end(), [&](const auto &entry) { return entry == blank; });
+        };
+        QVERIFY(empty(quiz.AnsweredTerm, QString()) && empty(quiz.AnsweredDegree, 0.0));
+        QVERIFY(empty(quiz.QuestionDegree, 0.0));
+
+        quiz.Command1_Click();  // row 1 stays unanswered
+        const QString second = quiz.Term[quiz.CurrentQuestion];
+        game.answerWith(50);
+        quiz.Command1_Click();  // and so does row 3
+        QCOMPARE(quiz.QuestionCount, 3);
+        QCOMPARE(quiz.AnsweredTerm[1], QString());
+        QCOMPARE(quiz.AnsweredDegree[1], 0.0);
+        QCOMPARE(quiz.AnsweredTerm[2], second);
+        QCOMPARE(quiz.AnsweredDegree[2], 50.0);
+        QCOMPARE(quiz.AnsweredTerm[3], QString());
+        QCOMPARE(quiz.AnsweredDegree[3], 0.0);
     }
 
     void hover()

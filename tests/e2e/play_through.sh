@@ -56,17 +56,22 @@ for t in 0 1 2 3; do  # four cards on their yellow ground
 done
 
 # Click the tiles in turn until one is right: the rating box then gets its word.
-degree=0
-for t in 0 1 2 3; do
-    click $((cx + 81 + 154 * t)) $((cy + 98))
-    shot
-    share=$(blue_share $((cx + 100)) $((cy + 432)) 420 34)
-    if awk "BEGIN { exit !($share > 0.005) }"; then
-        degree=$((100 - 25 * t))
-        break
-    fi
-done
-[ "$degree" -gt 0 ] || fail "no tile took the answer"
+# Sets the degree earned.
+answer_by_trying() {
+    degree=0
+    for t in 0 1 2 3; do
+        click $((cx + 81 + 154 * t)) $((cy + 98))
+        shot
+        share=$(blue_share $((cx + 100)) $((cy + 432)) 420 34)
+        if awk "BEGIN { exit !($share > 0.005) }"; then
+            degree=$((100 - 25 * t))
+            break
+        fi
+    done
+    [ "$degree" -gt 0 ] || fail "no tile took the answer"
+}
+answer_by_trying
+first_degree=$degree
 
 click $((cx + 543)) $((cy + 189))  # Next Question
 xdotool mousemove $((cx + 650)) $((cy + 42)) click --repeat 2 --delay 80 1  # "Simple Beam" in the word list
@@ -88,7 +93,11 @@ viewer=$(window_of_size 526)
 [ "$(xdotool getwindowname "$viewer")" = "Vexlor - Help" ] || fail "help caption"
 click $((X + 473)) $((Y + 366))
 
+# A new series: its first question unanswered, the second answered, the third not.
 click $((cx + 47)) $((cy + 446))   # Restart
+click $((cx + 543)) $((cy + 189))  # Next Question
+answer_by_trying
+click $((cx + 543)) $((cy + 189))  # Next Question
 click $((cx + 578)) $((cy + 446))  # Exit: the report, the viewer, the end
 for _ in $(seq 1 50); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
 ! kill -0 "$pid" 2>/dev/null || fail "the game did not end after Exit"
@@ -97,16 +106,19 @@ for _ in $(seq 1 50); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
 [ -f "$VIEWER_RECORD" ] || { sleep 1; [ -f "$VIEWER_RECORD" ] || fail "viewer not started"; }
 printf '1\nVexlorOut.txt\n%s\n' "$work" | cmp -s - "$VIEWER_RECORD" || fail "viewer got $(cat "$VIEWER_RECORD")"
 
-# After Restart one question counts and the total is 0; the first series' row
-# stays, with the degree of the first answer and one of the terms.
+# The report holds the new series only: three rows, the middle one answered, and
+# a total that agrees with them.
 line() { sed -n "$1p" VexlorOut.txt | tr -d '\r'; }
-[ "$(wc -l < VexlorOut.txt)" = 21 ] || fail "report has $(wc -l < VexlorOut.txt) lines"
-[ "$(grep -c $'\r$' VexlorOut.txt)" = 21 ] || fail "not every line ends in CR LF"
+[ "$(wc -l < VexlorOut.txt)" = 23 ] || fail "report has $(wc -l < VexlorOut.txt) lines"
+[ "$(grep -c $'\r$' VexlorOut.txt)" = 23 ] || fail "not every line ends in CR LF"
 [ "$(line 7)" = "                    Name: $name" ] || fail "name line: $(line 7)"
 [ "$(line 11)" = " Maximum time for question =  15 Seconds" ] || fail "time line: $(line 11)"
-row=$(line 17)
-expected_start=$(printf '  001%23s%03d %%%9s' '' "$degree" '')
-[ "${row:0:42}" = "$expected_start" ] || fail "row: '$row' (degree $degree)"
+[ "$(line 17)" = "  001 has no answer." ] || fail "row 1: $(line 17)"
+row=$(line 18)
+expected_start=$(printf '  002%23s%03d %%%9s' '' "$degree" '')
+[ "${row:0:42}" = "$expected_start" ] || fail "row 2: '$row' (degree $degree)"
 grep -q "^    {\"${row:42}\"," "$source_dir/core/QuestionBankData.cpp" || fail "row term '${row:42}' is no term"
-[ "$(line 20)" = "@@@@@             Total degree is 0 % in 1 questions.             @@@@@@" ] || fail "total: $(line 20)"
-echo "played through: first answer at $degree %, report and viewer hand-over as expected"
+[ "$(line 19)" = "  003 has no answer." ] || fail "row 3: $(line 19)"
+average=$(( (degree + 1) / 3 ))  # 100, 75, 50, 25 over three: 33, 25, 17, 8
+[ "$(line 22)" = "@@@@@             Total degree is $average % in 3 questions.             @@@@@@" ] || fail "total: $(line 22)"
+echo "played through: answers at $first_degree % and $degree %, report and viewer hand-over as expected"
