@@ -37,6 +37,14 @@ private:
     }
     AnswerTile *tile(int t) { return control<AnswerTile>(QStringLiteral("Picture1(%1)").arg(t).toLatin1()); }
     QString text(const char *name) { return control<QLineEdit>(name)->text(); }
+    // The viewer window is a window of its own, not a child of Form1.
+    static Form2 *viewer()
+    {
+        for (QWidget *window : QApplication::topLevelWidgets())
+            if (auto *form2 = qobject_cast<Form2 *>(window))
+                return form2;
+        qFatal("no viewer window");
+    }
     void start(const QString &name, int comboDownPresses)
     {
         QTest::keyClicks(control("Text7"), name);
@@ -132,23 +140,18 @@ private slots:
         start(QStringLiteral("Ada"), 0);
         QTest::mouseClick(tile(2), Qt::LeftButton);  // right at the first try
         auto *results = m_form->findChild<QAction *>(QStringLiteral("mresult"));
-        const auto tableRows = [] {
+        const auto tableRows = [results] {
+            results->trigger();
             QStringList rows;
-            for (QWidget *window : QApplication::topLevelWidgets())
-                if (auto *viewer = qobject_cast<Form2 *>(window))
-                    for (const PrintLine &line : viewer->findChild<KeptTextSurface *>(QStringLiteral("Picture1"))->lines())
-                        rows << printInColumns(line);
+            for (const PrintLine &line : viewer()->findChild<KeptTextSurface *>(QStringLiteral("Picture1"))->lines())
+                rows << printInColumns(line);
             return rows.mid(3);  // below the heading
         };
-        results->trigger();
         QCOMPARE(tableRows(), QStringList{"  001" + QString(23, u' ') + "100 %" + QString(9, u' ') + "Imaginary Number"});
 
         QTest::mouseClick(control("Command3"), Qt::LeftButton);
-        results->trigger();
         QCOMPARE(tableRows(), QStringList{QStringLiteral("  001 has no answer.")});
-        for (QWidget *window : QApplication::topLevelWidgets())
-            if (qobject_cast<Form2 *>(window))
-                window->close();
+        viewer()->close();
     }
 
     void hoverNudgesOnePixel()
