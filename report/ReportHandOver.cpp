@@ -1,14 +1,12 @@
 #include "ReportHandOver.h"
 
+#include "LocaleEncoding.h"
 #include "ReportFile.h"
-
-#include <QStringEncoder>
 
 HandOverOutcome writeReportAndOpen(const ReportInput &input, const QString &directory,
                                    const ViewerStarter &startViewer)
 {
-    QStringEncoder encoder(QStringConverter::System);
-    const QByteArray bytes = encoder.encode(resultsReportText(input));
+    const QByteArray bytes = LocaleEncoding::encode(resultsReportText(input));
     HandOverOutcome outcome;
     outcome.error = ReportFile::save(directory, bytes);
     outcome.written = outcome.error.isEmpty();

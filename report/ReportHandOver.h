@@ -15,8 +15,9 @@ struct HandOverOutcome {
 
 using ViewerStarter = std::function<bool(const QString &bareFileName)>;
 
-// Writes the report into `directory` in the locale's encoding and, only when
-// it was written, starts the viewer on its bare file name. A report that could
-// not be written is never handed over, so no older file passes for this run's.
+// Writes the report into `directory` (empty: the working directory) in the
+// encoding of the user's locale and, only when it was written, starts the
+// viewer on its bare file name. A report that could not be written is never
+// handed over, so no older file passes for this run's.
 HandOverOutcome writeReportAndOpen(const ReportInput &input, const QString &directory,
                                    const ViewerStarter &startViewer);

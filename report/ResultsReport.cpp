@@ -22,6 +22,25 @@ QString reportNumber(double value)
     return sign + digits + QStringLiteral(" ");
 }
 
+// The name as typed, kept on its one line: a run of line breaks becomes one
+// blank, and a control character that would act on a terminal or a printer
+// shows as "?". Tabs are harmless and stay.
+QString oneLine(const QString &name)
+{
+    QString line;
+    bool inBreak = false;
+    for (const QChar c : name) {
+        const bool isBreak = c == u'\r' || c == u'\n' || c == u'\v' || c == u'\f' || c == QChar(0x85)
+                             || c == QChar::LineSeparator || c == QChar::ParagraphSeparator;
+        if (isBreak && !inBreak)
+            line += u' ';
+        else if (!isBreak)
+            line += (c.category() == QChar::Other_Control && c != u'\t') ? QChar(u'?') : c;
+        inBreak = isBreak;
+    }
+    return line;
+}
+
 }  // namespace
 
 QString resultsReportText(const ReportInput &input)
@@ -37,7 +56,7 @@ QString resultsReportText(const ReportInput &input)
     QStringList lines;
     lines << at << QStringLiteral("@@@@@@@@@@@         Output Results of Vexlor   (") + date + QStringLiteral(")") << at;
     lines << QStringLiteral(" ") << QStringLiteral(" ") << QStringLiteral(" ");
-    lines << QStringLiteral("                    Name: ") + input.name;
+    lines << QStringLiteral("                    Name: ") + oneLine(input.name);
     lines << QStringLiteral(" ") << QStringLiteral(" ") << QStringLiteral(" ");
     lines << QStringLiteral(" Maximum time for question = ") + reportNumber(input.maxSeconds - 2) +
                  QStringLiteral("Seconds");

@@ -7,6 +7,7 @@
 #include "ReportFile.h"
 #include "ReportHandOver.h"
 #include "ResultRows.h"
+#include "ScreenFit.h"
 #include "Twips.h"
 #include "ViewerHandOver.h"
 #include "WordList.h"
@@ -15,7 +16,6 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDate>
-#include <QDir>
 #include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
@@ -24,7 +24,7 @@
 #include <QMessageBox>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QScreen>
+#include <QRegularExpression>
 #include <QTextEdit>
 
 using namespace ControlFactory;
@@ -91,8 +91,7 @@ Form1::Form1(const TimeOfDay &clock, UniformRandom &random, CuePlayer &cues, QWi
     m_list1->addItems(m_quiz.controls.List1.items);
 
     setFixedSize(sizeHint());
-    if (const QScreen *screen = this->screen())
-        move(screen->availableGeometry().center() - rect().center());
+    ScreenFit::fit(this, ScreenFit::Placement::Centred);
 }
 
 void Form1::buildGame(QWidget *client)
@@ -245,7 +244,15 @@ void Form1::connectEvents()
             m_quiz.Combo1_Click();
         });
     });
-    connect(m_text7, &QLineEdit::textChanged, this, [this](const QString &name) { m_quiz.controls.Text7 = name; });
+    connect(m_text7, &QLineEdit::textChanged, this, [this](const QString &name) {
+        // A one-line box: line breaks pasted into it become blanks.
+        static const QRegularExpression breaks(QStringLiteral("[\\r\\n\\v\\f\\x{85}\\x{2028}\\x{2029}]+"));
+        if (name.contains(breaks)) {
+            m_text7->setText(QString(name).replace(breaks, QStringLiteral(" ")));
+            return;
+        }
+        m_quiz.controls.Text7 = name;
+    });
     connect(m_list1, &QListWidget::itemSelectionChanged, this,
             [this] { m_quiz.controls.List1.listIndex = m_list1->selectedRow(); });
     connect(m_list1, &WordList::doubleClicked, this, [this] { handle([&] { m_quiz.List1_DblClick(); }); });
@@ -357,7 +364,7 @@ void Form1::Command4_Click()
     input.degreeSum = m_quiz.DegreeSum;
     input.answeredDegree = m_quiz.AnsweredDegree;
     input.answeredTerm = m_quiz.AnsweredTerm;
-    const HandOverOutcome outcome = writeReportAndOpen(input, QDir::currentPath(), &ViewerHandOver::open);
+    const HandOverOutcome outcome = writeReportAndOpen(input, QString(), &ViewerHandOver::open);
     if (!outcome.written) {
         QMessageBox::warning(this, QStringLiteral("Vexlor"),
                              QStringLiteral("The report %1 could not be written: %2.")

@@ -2,6 +2,7 @@
 
 #include "ControlFactory.h"
 #include "KeptTextSurface.h"
+#include "ScreenFit.h"
 #include "Twips.h"
 
 #include <QPushButton>
@@ -74,6 +75,7 @@ Form2::Form2(QWidget *parent) : QWidget(parent, Qt::Window)
     m_vscroll1->setPageStep(6000);
     connect(m_vscroll1, &QScrollBar::valueChanged, this, &Form2::VScroll1_Change);
     fitResultSurface();
+    ScreenFit::fit(this, ScreenFit::Placement::System);
 }
 
 void Form2::mhelp()

@@ -2,11 +2,11 @@
 
 #include "ControlFactory.h"
 #include "Pictures.h"
+#include "ScreenFit.h"
 #include "Twips.h"
 
 #include <QLabel>
 #include <QPushButton>
-#include <QScreen>
 #include <QTimer>
 
 using namespace ControlFactory;
@@ -131,8 +131,7 @@ FrmSplash::FrmSplash(QWidget *parent) : QWidget(parent, Qt::Tool | Qt::Frameless
     connect(m_slide, &QTimer::timeout, this, &FrmSplash::slideStep);
 
     Form_Load();
-    if (const QScreen *screen = this->screen())
-        move(screen->availableGeometry().center() - rect().center());
+    ScreenFit::fit(this, ScreenFit::Placement::Centred);
 }
 
 void FrmSplash::Form_Load()
