@@ -76,6 +76,7 @@ QLabel *label(QWidget *parent, const QRect &twips, const QString &text, const QC
     palette.setColor(QPalette::WindowText, colour);
     label->setPalette(palette);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    label->setTextFormat(Qt::PlainText);  // a typed name or any text not ours shows as typed, never as markup
     return label;
 }
 
@@ -112,6 +113,13 @@ QPushButton *button(QWidget *parent, const QRect &twips, const QString &text, co
     button->setGeometry(toPixels(twips));
     button->setFont(font);
     setGround(button, ground);
+    // The desktop style would shade the face as a gradient that hides its colour:
+    // an even fill instead, darker while pressed, outlined while focused.
+    button->setStyleSheet(
+        QStringLiteral("QPushButton { background-color: %1; border: 1px solid %2; border-radius: 3px; }"
+                       "QPushButton:focus { border: 2px solid %3; }"
+                       "QPushButton:pressed { background-color: %4; }")
+            .arg(ground.name(), ground.darker(170).name(), ground.darker(300).name(), ground.darker(120).name()));
     return button;
 }
 

@@ -184,6 +184,8 @@ void Form1::buildStartPanel(QWidget *client)
     m_combo1->setGeometry(twipsRect(6765, 1080, 825, 405));
     m_combo1->setFont(arial(12, true));
     m_combo1->addItems(m_quiz.controls.Combo1.items);
+    for (int i = 0; i < m_combo1->count(); ++i)
+        m_combo1->setItemData(i, kRed, Qt::ForegroundRole);  // red in the open list too, as in the closed box
     m_combo1->setPlaceholderText(QStringLiteral("30"));
     m_combo1->setCurrentIndex(-1);
     QPalette comboPalette = m_combo1->palette();
@@ -359,9 +361,13 @@ void Form1::Command4_Click()
     input.answeredTerm = m_quiz.AnsweredTerm;
     const HandOverOutcome outcome = writeReportAndOpen(input, QDir::currentPath(), &ViewerHandOver::open);
     if (!outcome.written) {
-        QMessageBox::warning(this, QStringLiteral("Vexlor"),
-                             QStringLiteral("The report %1 could not be written: %2.")
-                                 .arg(QLatin1String(ReportFile::kName), outcome.error));
+        // The system's error text may carry a folder name: shown as it is, never as markup.
+        QMessageBox box(QMessageBox::Warning, QStringLiteral("Vexlor"),
+                        QStringLiteral("The report %1 could not be written: %2.")
+                            .arg(QLatin1String(ReportFile::kName), outcome.error),
+                        QMessageBox::Ok, this);
+        box.setTextFormat(Qt::PlainText);
+        box.exec();
     }
     QCoreApplication::exit(0);
 }

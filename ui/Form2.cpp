@@ -1,5 +1,6 @@
 #include "Form2.h"
 
+#include "Contact.h"
 #include "ControlFactory.h"
 #include "KeptTextSurface.h"
 #include "Twips.h"
@@ -36,11 +37,7 @@ const char *const kHelpLines[] = {
     " Please, if you find out any mistake or you have any comment about the",
     " program please send to me.",
     " Thank you.",
-    " E-mail: vexlor@quelro.example    Web: https://quelro.example/vexlor",
-    "  ",
-    "  ",
-    "  ",
-};
+};  // then the contact line and three lines of two blanks
 
 }  // namespace
 
@@ -85,6 +82,9 @@ void Form2::mhelp()
     m_vscroll1->hide();
     for (const char *line : kHelpLines)
         m_surface->print(QString::fromUtf8(line));
+    m_surface->print(QLatin1Char(' ') + Contact::line());
+    for (int i = 0; i < 3; ++i)
+        m_surface->print(QStringLiteral("  "));
 }
 
 void Form2::mresult(const std::vector<PrintLine> &resultRows)
