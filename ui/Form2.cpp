@@ -17,6 +17,7 @@ constexpr int kClientHeight = 5790;
 constexpr int kResultSurfaceHeight = 40000;  // twips; grows when the rows need more
 constexpr int kScrollViewHeight = 5775;
 const QColor kCream(255, 255, 192);
+constexpr int kHelpRightMargin = 4;  // pixels kept free after the longest help line
 
 const char *const kHelpLines[] = {
     " ",
@@ -85,6 +86,19 @@ void Form2::mhelp()
     m_surface->print(QLatin1Char(' ') + Contact::line());
     for (int i = 0; i < 3; ++i)
         m_surface->print(QStringLiteral("  "));
+    fitHelpText();
+}
+
+// The help's lines keep to the window's width and end above "Close"; a desktop
+// without Arial's metrics gets a slightly smaller font where they would not.
+void Form2::fitHelpText()
+{
+    const int linesWithText = static_cast<int>(std::size(kHelpLines)) + 1;  // and the contact line
+    m_surface->setFont(shrunkUntil(arial(12), [&](const QFont &font) {
+        m_surface->setFont(font);
+        const int textHeight = linesWithText * m_surface->fontMetrics().height();
+        return m_surface->contentWidth() <= m_surface->width() - kHelpRightMargin && textHeight <= m_command1->y();
+    }));
 }
 
 void Form2::mresult(const std::vector<PrintLine> &resultRows)
