@@ -1,5 +1,6 @@
 #include "Quiz.h"
 
+#include "Contact.h"
 #include "QuestionBank.h"
 
 #include <cmath>
@@ -9,7 +10,6 @@ namespace {
 constexpr int kTableRows = 102;  // entries 0 to 101
 constexpr int kMessageInterval = 3000;
 constexpr int kCountdownInterval = 1000;
-const QString kAttribution = QStringLiteral("Vexlor 1.0 - Quelro Programs, quelro@example.org (");
 
 }  // namespace
 
@@ -33,7 +33,8 @@ void Quiz::Form_Load()
     controls.Timer1.setInterval(kMessageInterval);
     QuestionTotal = QuestionBank::kQuestionTotal;
     MaxSeconds = 32;
-    controls.caption = kAttribution + QString::number(QuestionTotal) + QStringLiteral(" questions)");
+    controls.caption = QStringLiteral("Vexlor 1.0 - Quelro Programs, ") + Contact::line() + QStringLiteral(" (") +
+                       QString::number(QuestionTotal) + QStringLiteral(" questions)");
     QuestionCount = 1;
     DegreeFactor = 1;
 

@@ -11,6 +11,8 @@
 #include <QTest>
 #include <QTimer>
 
+#include <algorithm>
+
 // The help and result viewer, and the splash window that opens the program.
 class TestViewerAndSplash : public QObject {
     Q_OBJECT
@@ -95,6 +97,31 @@ private slots:
         }
         QVERIFY(im2Seen);
         QVERIFY(!panel.intersects(im2->geometry()) && !panel.intersects(im3->geometry()));
+    }
+
+    // At the moment a sliding picture crosses "OK", a click there still reaches the button.
+    void okTakesAClickUnderAPicture()
+    {
+        auto *splash = new FrmSplash();
+        QSignalSpy done(splash, &FrmSplash::finished);
+        splash->show();
+        QVERIFY(QTest::qWaitForWindowExposed(splash));
+        auto *ok = splash->findChild<QPushButton *>(QStringLiteral("Command1"));
+        const QList<QLabel *> pictures = {splash->findChild<QLabel *>(QStringLiteral("Im2")),
+                                          splash->findChild<QLabel *>(QStringLiteral("Im3"))};
+        QRect overlap;
+        const auto covered = [&] {
+            return std::any_of(pictures.begin(), pictures.end(), [&](QLabel *picture) {
+                overlap = picture->geometry() & ok->geometry();
+                return overlap.width() > 4 && overlap.height() > 4;
+            });
+        };
+        for (int waited = 0; !covered() && waited < 3000; waited += 2)
+            QTest::qWait(2);  // a picture rests on each spot for a few hundredths of a second
+        QVERIFY(!overlap.isEmpty());
+        const QPoint inWindow = ok->parentWidget()->mapTo(splash, overlap.center());
+        QTest::mouseClick(splash->windowHandle(), Qt::LeftButton, {}, inWindow);
+        QCOMPARE(done.count(), 1);
     }
 
     void okIsAnsweredAtOnce()

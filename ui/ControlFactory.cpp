@@ -6,12 +6,21 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStyle>
+#include <QTextDocument>
 #include <QTextEdit>
 #include <QTextOption>
 
 namespace ControlFactory {
 
 namespace {
+
+// The font a box was built with, where every new text starts from.
+constexpr char kDesignFont[] = "designFont";
+// Qt keeps two pixels between a line box's contents and its text; we keep
+// three more, so a text never touches the box's edge.
+constexpr int kLineTextMargin = 2 + 3;
+constexpr int kAreaDocumentMargin = 2;
 
 QRect toPixels(const QRect &twips)
 {
@@ -55,16 +64,50 @@ void setGround(QWidget *widget, const QColor &ground)
 
 void fitToBox(QLabel *label, const QSize &box)
 {
-    QFont font = label->font();
-    auto fits = [&] {
+    label->setFont(shrunkUntil(label->font(), [&](const QFont &font) {
         const QFontMetrics metrics(font);
         if (!label->wordWrap())
             return metrics.horizontalAdvance(label->text()) <= box.width();
-        return metrics.boundingRect(QRect(QPoint(), box), Qt::TextWordWrap, label->text()).height() <= box.height();
-    };
-    while (!fits() && font.pointSizeF() > 6)
-        font.setPointSizeF(font.pointSizeF() - 0.25);
-    label->setFont(font);
+        const QRect needed = metrics.boundingRect(QRect(QPoint(), box), Qt::TextWordWrap, label->text());
+        return needed.height() <= box.height() && needed.width() <= box.width();
+    }));
+}
+
+void setFittedText(QLabel *label, const QString &text, const QSize &room)
+{
+    label->setFont(label->property(kDesignFont).value<QFont>());
+    label->setText(text);
+    fitToBox(label, room);
+}
+
+void setFittedText(QLineEdit *box, const QString &text)
+{
+    const int frame = box->hasFrame() ? box->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, box) : 0;
+    const QRect contents =
+        box->contentsRect().adjusted(frame, frame, -frame, -frame).marginsRemoved(box->textMargins());
+    const QFont font = shrunkUntil(box->property(kDesignFont).value<QFont>(), [&](const QFont &candidate) {
+        const QFontMetrics metrics(candidate);
+        return metrics.horizontalAdvance(text) <= contents.width() - 2 * kLineTextMargin &&
+               metrics.tightBoundingRect(text).height() <= contents.height();
+    });
+    box->setFont(font);
+    box->setText(text);
+}
+
+void setFittedText(QTextEdit *area, const QString &text)
+{
+    const QSize room = area->contentsRect().size();  // the viewport once no scroll bar is needed
+    QTextDocument trial;
+    trial.setDocumentMargin(area->document()->documentMargin());
+    trial.setDefaultTextOption(area->document()->defaultTextOption());
+    trial.setPlainText(text);
+    trial.setTextWidth(room.width());
+    const QFont font = shrunkUntil(area->property(kDesignFont).value<QFont>(), [&](const QFont &candidate) {
+        trial.setDefaultFont(candidate);
+        return trial.size().height() <= room.height() && trial.idealWidth() <= room.width();
+    });
+    area->setFont(font);
+    area->setPlainText(text);
 }
 
 QLabel *label(QWidget *parent, const QRect &twips, const QString &text, const QColor &colour, const QFont &font)
@@ -72,10 +115,12 @@ QLabel *label(QWidget *parent, const QRect &twips, const QString &text, const QC
     auto *label = new QLabel(text, parent);
     label->setGeometry(toPixels(twips));
     label->setFont(font);
+    label->setProperty(kDesignFont, font);
     QPalette palette = label->palette();
     palette.setColor(QPalette::WindowText, colour);
     label->setPalette(palette);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    label->setTextFormat(Qt::PlainText);  // a typed name or any text not ours shows as typed, never as markup
     return label;
 }
 
@@ -85,6 +130,7 @@ QLineEdit *lineBox(QWidget *parent, const QRect &twips, const QColor &text, cons
     auto *box = new QLineEdit(parent);
     box->setGeometry(toPixels(twips));
     box->setFont(font);
+    box->setProperty(kDesignFont, font);
     box->setAlignment(alignment);
     setTextColours(box, text, ground);
     return box;
@@ -96,11 +142,13 @@ QTextEdit *textArea(QWidget *parent, const QRect &twips, const QColor &text, con
     auto *area = new QTextEdit(parent);
     area->setGeometry(toPixels(twips));
     area->setFont(font);
+    area->setProperty(kDesignFont, font);
     area->setAcceptRichText(false);
+    area->document()->setDocumentMargin(kAreaDocumentMargin);
     area->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     area->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     QTextOption option(alignment);
-    option.setWrapMode(QTextOption::WordWrap);
+    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);  // a formula longer than a line breaks at the edge
     area->document()->setDefaultTextOption(option);
     setTextColours(area, text, ground);
     return area;
@@ -112,6 +160,13 @@ QPushButton *button(QWidget *parent, const QRect &twips, const QString &text, co
     button->setGeometry(toPixels(twips));
     button->setFont(font);
     setGround(button, ground);
+    // The desktop style would shade the face as a gradient that hides its colour:
+    // an even fill instead, darker while pressed, outlined while focused.
+    button->setStyleSheet(
+        QStringLiteral("QPushButton { background-color: %1; border: 1px solid %2; border-radius: 3px; }"
+                       "QPushButton:focus { border: 2px solid %3; }"
+                       "QPushButton:pressed { background-color: %4; }")
+            .arg(ground.name(), ground.darker(170).name(), ground.darker(300).name(), ground.darker(120).name()));
     return button;
 }
 

@@ -30,4 +30,20 @@ void setGround(QWidget *widget, const QColor &ground);
 // that lacks them still shows every word.
 void fitToBox(QLabel *label, const QSize &box);
 
+// Lowers a widget's font in quarter points, down to 6 pt, until fits(font) holds.
+template <typename Fits>
+QFont shrunkUntil(QFont font, Fits fits)
+{
+    while (!fits(font) && font.pointSizeF() > 6)
+        font.setPointSizeF(font.pointSizeF() - 0.25);
+    return font;
+}
+
+// Shows a new text in a box the game writes, from the box's own font down to
+// what the whole text needs: on one line with air at both ends, or wrapped
+// without a scroll bar.
+void setFittedText(QLabel *label, const QString &text, const QSize &room);
+void setFittedText(QLineEdit *box, const QString &text);
+void setFittedText(QTextEdit *area, const QString &text);
+
 }  // namespace ControlFactory

@@ -41,7 +41,7 @@ const QColor kBlue(Qt::blue);
 void applyText(QLineEdit *box, const TextBox &data, std::uint32_t &appliedWrites)
 {
     if (appliedWrites != data.writes) {
-        box->setText(data.text);
+        setFittedText(box, data.text);
         box->setCursorPosition(0);
         appliedWrites = data.writes;
     }
@@ -51,7 +51,7 @@ void applyText(QLineEdit *box, const TextBox &data, std::uint32_t &appliedWrites
 void applyText(QTextEdit *area, const TextBox &data, std::uint32_t &appliedWrites)
 {
     if (appliedWrites != data.writes) {
-        area->setPlainText(data.text);
+        setFittedText(area, data.text);
         appliedWrites = data.writes;
     }
     area->setVisible(data.visible);
@@ -88,7 +88,7 @@ Form1::Form1(const TimeOfDay &clock, UniformRandom &random, CuePlayer &cues, QWi
     connectEvents();
 
     handle([this] { m_quiz.Form_Load(); });
-    m_list1->addItems(m_quiz.controls.List1.items);
+    m_list1->addTerms(m_quiz.controls.List1.items);
 
     setFixedSize(sizeHint());
     ScreenFit::fit(this, ScreenFit::Placement::Centred);
@@ -183,6 +183,8 @@ void Form1::buildStartPanel(QWidget *client)
     m_combo1->setGeometry(twipsRect(6765, 1080, 825, 405));
     m_combo1->setFont(arial(12, true));
     m_combo1->addItems(m_quiz.controls.Combo1.items);
+    for (int i = 0; i < m_combo1->count(); ++i)
+        m_combo1->setItemData(i, kRed, Qt::ForegroundRole);  // red in the open list too, as in the closed box
     m_combo1->setPlaceholderText(QStringLiteral("30"));
     m_combo1->setCurrentIndex(-1);
     QPalette comboPalette = m_combo1->palette();
@@ -281,15 +283,15 @@ void Form1::applyControls()
     if (m_label1->text() != c.Label1.caption) {
         // Sized to its text; the longest terms shrink a little so the heading
         // ends before the word list instead of running under it.
-        m_label1->setText(c.Label1.caption);
-        m_label1->setFont(arial(18, true));
-        fitToBox(m_label1, QSize(twipsToPixels(9345 - 105) - 4, m_label1->height()));
+        setFittedText(m_label1, c.Label1.caption, QSize(twipsToPixels(9345 - 105) - 4, m_label1->height()));
         m_label1->adjustSize();
     }
     m_label1->setVisible(c.Label1.visible);
-    m_label2->setText(c.Label2.caption);
+    if (m_label2->text() != c.Label2.caption)
+        setFittedText(m_label2, c.Label2.caption, m_label2->size());
     m_label2->setVisible(c.Label2.visible);
-    m_label3->setText(c.Label3.caption);
+    if (m_label3->text() != c.Label3.caption)
+        setFittedText(m_label3, c.Label3.caption, m_label3->size());
     m_label3->setVisible(c.Label3.visible);
 
     applyText(m_text1, c.Text1, m_textWrites[1]);
@@ -366,9 +368,13 @@ void Form1::Command4_Click()
     input.answeredTerm = m_quiz.AnsweredTerm;
     const HandOverOutcome outcome = writeReportAndOpen(input, QString(), &ViewerHandOver::open);
     if (!outcome.written) {
-        QMessageBox::warning(this, QStringLiteral("Vexlor"),
-                             QStringLiteral("The report %1 could not be written: %2.")
-                                 .arg(QLatin1String(ReportFile::kName), outcome.error));
+        // The system's error text may carry a folder name: shown as it is, never as markup.
+        QMessageBox box(QMessageBox::Warning, QStringLiteral("Vexlor"),
+                        QStringLiteral("The report %1 could not be written: %2.")
+                            .arg(QLatin1String(ReportFile::kName), outcome.error),
+                        QMessageBox::Ok, this);
+        box.setTextFormat(Qt::PlainText);
+        box.exec();
     }
     QCoreApplication::exit(0);
 }

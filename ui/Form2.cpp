@@ -1,5 +1,6 @@
 #include "Form2.h"
 
+#include "Contact.h"
 #include "ControlFactory.h"
 #include "KeptTextSurface.h"
 #include "ScreenFit.h"
@@ -17,6 +18,7 @@ constexpr int kClientHeight = 5790;
 constexpr int kResultSurfaceHeight = 40000;  // twips; grows when the rows need more
 constexpr int kScrollViewHeight = 5775;
 const QColor kCream(255, 255, 192);
+constexpr int kHelpRightMargin = 4;  // pixels kept free after the longest help line
 
 const char *const kHelpLines[] = {
     " ",
@@ -37,11 +39,7 @@ const char *const kHelpLines[] = {
     " Please, if you find out any mistake or you have any comment about the",
     " program please send to me.",
     " Thank you.",
-    " E-mail: vexlor@quelro.example    Web: https://quelro.example/vexlor",
-    "  ",
-    "  ",
-    "  ",
-};
+};  // then the contact line and three lines of two blanks
 
 }  // namespace
 
@@ -87,6 +85,22 @@ void Form2::mhelp()
     m_vscroll1->hide();
     for (const char *line : kHelpLines)
         m_surface->print(QString::fromUtf8(line));
+    m_surface->print(QLatin1Char(' ') + Contact::line());
+    for (int i = 0; i < 3; ++i)
+        m_surface->print(QStringLiteral("  "));
+    fitHelpText();
+}
+
+// The help's lines keep to the window's width and end above "Close"; a desktop
+// without Arial's metrics gets a slightly smaller font where they would not.
+void Form2::fitHelpText()
+{
+    const int linesWithText = static_cast<int>(std::size(kHelpLines)) + 1;  // and the contact line
+    m_surface->setFont(shrunkUntil(arial(12), [&](const QFont &font) {
+        m_surface->setFont(font);
+        const int textHeight = linesWithText * m_surface->fontMetrics().height();
+        return m_surface->contentWidth() <= m_surface->width() - kHelpRightMargin && textHeight <= m_command1->y();
+    }));
 }
 
 void Form2::mresult(const std::vector<PrintLine> &resultRows)

@@ -24,6 +24,7 @@ public:
 private:
     void VScroll1_Change(int value);
     void fitResultSurface();
+    void fitHelpText();
 
     KeptTextSurface *m_surface = nullptr;   // the window's own surface
     KeptTextSurface *m_picture1 = nullptr;  // the results surface, taller than the window

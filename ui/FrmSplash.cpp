@@ -1,5 +1,6 @@
 #include "FrmSplash.h"
 
+#include "Contact.h"
 #include "ControlFactory.h"
 #include "Pictures.h"
 #include "ScreenFit.h"
@@ -31,9 +32,9 @@ const char kRules3[] =
     "be 0 %.   After you click on the ''Next question'' button you will see the total degree for the all previous "
     "questions. ";
 
-QLabel *wrappedLabel(QWidget *parent, const QRect &twips, const char *text, const QColor &colour, const QFont &font)
+QLabel *wrappedLabel(QWidget *parent, const QRect &twips, const QString &text, const QColor &colour, const QFont &font)
 {
-    QLabel *l = label(parent, twips, QString::fromUtf8(text), colour, font);
+    QLabel *l = label(parent, twips, text, colour, font);
     l->setWordWrap(true);
     fitToBox(l, l->size());
     return l;
@@ -89,19 +90,18 @@ FrmSplash::FrmSplash(QWidget *parent) : QWidget(parent, Qt::Tool | Qt::Frameless
 
     const QColor text = palette().color(QPalette::WindowText);
     const QFont rules = arial(12, true);
-    wrappedLabel(m_frame1, {120, 1560, 7995, 1440}, kRules1, text, rules)
+    wrappedLabel(m_frame1, {120, 1560, 7995, 1440}, QString::fromUtf8(kRules1), text, rules)
         ->setObjectName(QStringLiteral("Label3"));
-    wrappedLabel(m_frame1, {120, 3000, 7995, 1200}, kRules2, text, rules)
+    wrappedLabel(m_frame1, {120, 3000, 7995, 1200}, QString::fromUtf8(kRules2), text, rules)
         ->setObjectName(QStringLiteral("Label5"));
-    wrappedLabel(m_frame1, {120, 4320, 7995, 1200}, kRules3, text, rules)
+    wrappedLabel(m_frame1, {120, 4320, 7995, 1200}, QString::fromUtf8(kRules3), text, rules)
         ->setObjectName(QStringLiteral("Label4"));
     // "Thank you." and then the maker's contact on the line below.
-    wrappedLabel(m_frame1, {120, 5640, 7995, 720},
-                 "Thank you.\nQuelro Programs    vexlor@quelro.example    quelro.example/vexlor",
-                 text, arial(12, true))
+    wrappedLabel(m_frame1, {120, 5640, 7995, 720}, QStringLiteral("Thank you.\n") + Contact::line(), text,
+                 arial(12, true))
         ->setObjectName(QStringLiteral("Label6"));
     QLabel *warning = label(m_frame1, {80, 6480, 7935, 195},
-                            QStringLiteral("Please report any error you find to vexlor@quelro.example"),
+                            QStringLiteral("Please report any error you find to ") + QLatin1String(Contact::kEmail),
                             QColor(192, 0, 0), arial(8.25, true));
     warning->setObjectName(QStringLiteral("lblWarning"));
     fitToBox(warning, warning->size());
@@ -122,6 +122,7 @@ FrmSplash::FrmSplash(QWidget *parent) : QWidget(parent, Qt::Tool | Qt::Frameless
     m_im3->setObjectName(QStringLiteral("Im3"));
     m_im3->setPixmap(sample(QStringLiteral("splash-sinh"), devicePixelRatioF()));
     m_im3->resize(147, 132);
+    ok->raise();  // the sliding pictures pass under "OK", so a click on it always lands
 
     m_timer1 = new QTimer(this);
     m_timer1->setObjectName(QStringLiteral("Timer1"));

@@ -30,12 +30,31 @@ int KeptTextSurface::contentHeight() const
     return static_cast<int>(m_lines.size()) * fontMetrics().height();
 }
 
+int KeptTextSurface::zoneWidth() const
+{
+    return kZoneColumns * fontMetrics().averageCharWidth();
+}
+
+int KeptTextSurface::contentWidth() const
+{
+    const QFontMetrics metrics = fontMetrics();
+    const int zone = zoneWidth();
+    int widest = 0;
+    for (const PrintLine &line : m_lines) {
+        int x = 0;
+        for (const PrintItem &item : line)
+            x = item.kind == PrintItem::Kind::Text ? x + metrics.horizontalAdvance(item.text) : (x / zone + 1) * zone;
+        widest = std::max(widest, x);
+    }
+    return widest;
+}
+
 void KeptTextSurface::paintEvent(QPaintEvent *event)
 {
     QPainter painter(this);
     painter.setPen(palette().color(QPalette::WindowText));
     const QFontMetrics metrics = fontMetrics();
-    const int zoneWidth = kZoneColumns * metrics.averageCharWidth();
+    const int zoneWidth = this->zoneWidth();
     const int lineHeight = metrics.height();
     const int first = std::max(0, event->rect().top() / lineHeight);
     const int last = std::min(static_cast<int>(m_lines.size()) - 1, event->rect().bottom() / lineHeight);

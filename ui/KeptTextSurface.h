@@ -21,12 +21,15 @@ public:
     void print(const QString &text);
 
     const std::vector<PrintLine> &lines() const { return m_lines; }
-    // The height the printed lines need, in pixels.
+    // The height the printed lines need, and the width of the widest, in pixels.
     int contentHeight() const;
+    int contentWidth() const;
 
 protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
+    int zoneWidth() const;
+
     std::vector<PrintLine> m_lines;
 };

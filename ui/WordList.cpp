@@ -5,6 +5,15 @@ WordList::WordList(QWidget *parent) : QListWidget(parent)
     setSelectionMode(QAbstractItemView::SingleSelection);
 }
 
+void WordList::addTerms(const QStringList &terms)
+{
+    for (const QString &term : terms) {
+        auto *item = new QListWidgetItem(term, this);
+        item->setToolTip(term);
+        item->setData(Qt::AccessibleTextRole, term);
+    }
+}
+
 int WordList::selectedRow() const
 {
     const QList<QListWidgetItem *> items = selectedItems();

@@ -10,6 +10,10 @@ class WordList : public QListWidget {
 public:
     explicit WordList(QWidget *parent = nullptr);
 
+    // Appends the terms. Each item carries its whole term as tool tip and
+    // accessible name, so a term the list's width cuts short can still be read.
+    void addTerms(const QStringList &terms);
+
     // The selected row, or -1 when nothing is selected.
     int selectedRow() const;
 
