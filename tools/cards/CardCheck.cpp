@@ -144,7 +144,7 @@ QStringList checkCard(const CardSource &source)
     inks.reserve(marks.size());
     for (const Mark &mark : marks) {
         inks.emplace_back(mark.layer);
-        if (mark.kind == MarkKind::Text && mark.glyphPixels < kSmallestGlyphPixels)
+        if (mark.kind == MarkKind::Text && mark.glyphPixels > 0 && mark.glyphPixels < kSmallestGlyphPixels)
             fault(mark.line, QStringLiteral("%1 has glyphs of %2 px, below the smallest readable %3 px")
                                  .arg(describe(source, mark)).arg(mark.glyphPixels).arg(kSmallestGlyphPixels));
     }

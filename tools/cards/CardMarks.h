@@ -25,7 +25,7 @@ struct Mark {
     QString verb;
     QPointF tip;          // heads only, in picture pixels
     std::vector<QPointF> ends;  // open lines: where they start and end
-    int glyphPixels = 0;  // texts only: pixel size of the smallest glyphs
+    int glyphPixels = 0;  // texts only: pixel size of the smallest glyphs, 0 for an empty text
     QImage layer;         // Alpha8, the picture's size times the scale
 };
 
