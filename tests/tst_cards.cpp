@@ -1,3 +1,4 @@
+#include "CardCheck.h"
 #include "CardPainter.h"
 #include "CardSource.h"
 #include "GifWriter.h"
@@ -68,6 +69,8 @@ private:
 private slots:
     void mistakesNameFileAndLine_data();
     void mistakesNameFileAndLine();
+    void unreadableMarksAreRefused_data();
+    void unreadableMarksAreRefused();
     void everyCardIsAGifOfItsShape();
     void picturesMapToQuestionsAndPositions();
 };
@@ -111,6 +114,48 @@ void TestCards::mistakesNameFileAndLine()
     } catch (const CardSourceError &error) {
         QCOMPARE(QString::fromUtf8(error.what()), QStringLiteral("p.cards:3: 'plot' needs 'axes' first"));
     }
+}
+
+void TestCards::unreadableMarksAreRefused_data()
+{
+    // Each source is one card-sized picture; the drawing starts on line 2.
+    QTest::addColumn<QString>("drawing");
+    QTest::addColumn<QString>("fault");  // start of the first fault, empty when none
+    QTest::newRow("moment head on the reaction's shaft")
+        << "ink blue\n fixed 117 60 right\n beam 12 60 117 60\n ink red\n moment 117 60 18 cw\n arrow 105 118 105 66\n"
+        << "p.cards:7: the arrow touches the head of the moment of line 6";
+    QTest::newRow("moment head clear of the reaction")
+        << "ink blue\n fixed 117 60 right\n beam 12 60 117 60\n ink red\n moment 117 60 14 cw\n arrow 97 118 97 66\n"
+        << "";
+    QTest::newRow("label on the line it names") << "line 20 64 120 64\n text 70 60 12 \"L\"\n"
+                                                << "p.cards:3: the text \"L\" touches the line";
+    QTest::newRow("label above the line") << "line 20 64 120 64\n text 70 54 12 \"L\"\n" << "";
+    QTest::newRow("load acting on a beam") << "beam 10 70 130 70\n arrow 30 30 30 67\n udl 60 120 67 14\n" << "";
+    QTest::newRow("two heads meeting") << "arrow 10 100 120 40\n arrow 110 100 120 40\n"
+                                       << "p.cards:3: the head of the arrow touches the head of the arrow";
+    QTest::newRow("vectors tip to tail, closed by a dashed line")
+        << "arrow 10 100 120 100\n arrow 120 100 100 40\n dashed 10 100 100 40\n" << "";
+    QTest::newRow("head on the middle of a line") << "line 70 20 70 110\n arrow 20 60 71 60\n"
+                                                  << "p.cards:3: the head of the arrow touches the line";
+    QTest::newRow("letters on atoms, bonds under them")
+        << "line 40 60 100 60\n disc 40 60 11\n disc 100 60 11\n ink white\n text 40 60 14 \"H\"\n text 100 60 14 \"O\"\n"
+        << "";
+    QTest::newRow("subscript too small") << "text 70 60 12 \"R_{y}\"\n" << "p.cards:2: the text \"R_{y}\" has glyphs of";
+    QTest::newRow("subscript large enough") << "text 70 60 15 \"R_{y}\"\n" << "";
+    QTest::newRow("small note") << "note 70 60 9 \"rolls\"\n" << "p.cards:2: the text \"rolls\" has glyphs of";
+    QTest::newRow("couple as a double-headed vector") << "arrow 70 110 70 20 double\n text 80 30 14 \"M\" left\n" << "";
+}
+
+void TestCards::unreadableMarksAreRefused()
+{
+    QFETCH(QString, drawing);
+    QFETCH(QString, fault);
+    const CardFile file = parseCardSource(QStringLiteral("p.cards"), "picture p 147 132 \"a\"\n" + drawing);
+    const QStringList faults = checkCard(file.pictures.front());
+    if (fault.isEmpty())
+        QVERIFY2(faults.isEmpty(), qPrintable(faults.join(u'\n')));
+    else
+        QVERIFY2(!faults.isEmpty() && faults.first().startsWith(fault), qPrintable(faults.join(u'\n')));
 }
 
 void TestCards::everyCardIsAGifOfItsShape()

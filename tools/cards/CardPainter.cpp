@@ -1,4 +1,5 @@
 #include "CardPainter.h"
+#include "CardMarks.h"
 
 #include <QFont>
 #include <QFontMetricsF>
@@ -12,6 +13,9 @@
 #include <numbers>
 
 namespace {
+
+// How far the second head of a double arrow sits behind the tip.
+constexpr double kDoubleHeadGap = 8;
 
 const QHash<QString, QColor> &namedInks()
 {
@@ -54,7 +58,11 @@ const QHash<QString, Function> &plotFunctions()
 // Paints the commands of one picture; coordinates are the picture's pixels.
 class CardPainter {
 public:
-    CardPainter(QPainter &painter, const CardSource &source) : m_painter(painter), m_source(source) {}
+    // Draws onto the painter, or each mark onto a layer of its own when marks is given.
+    CardPainter(QPainter *painter, const CardSource &source, CardMarks *marks)
+        : m_out(painter), m_source(source), m_marks(marks)
+    {
+    }
 
     void paint();
 
@@ -64,6 +72,9 @@ private:
         throw CardSourceError(
             QStringLiteral("%1:%2: %3").arg(m_source.file).arg(command.line).arg(message).toStdString());
     }
+    // Starts a new mark of the current command: the next drawing goes to its own
+    // layer when marks are collected, else straight onto the picture.
+    void begin(MarkKind kind, QPointF tip = {}, int glyphPixels = 0);
     QPointF at(const CardCommand &c, int i) const { return {c.numbers[i], c.numbers[i + 1]}; }
     void setPen(qreal width, Qt::PenStyle style = Qt::SolidLine);
     void run(const CardCommand &c);
@@ -77,8 +88,11 @@ private:
     void plot(const CardCommand &c);
     QPointF toPlot(double x, double y) const;
 
-    QPainter &m_painter;
+    QPainter *m_out;  // where the current mark goes
     const CardSource &m_source;
+    CardMarks *m_marks;
+    const CardCommand *m_command = nullptr;
+    int m_commandIndex = 0;
     QColor m_ink = namedInks().value(QStringLiteral("red"));
     qreal m_width = 1.5;
     // The current plot frame: its pixel rectangle and its data ranges.
@@ -90,19 +104,42 @@ private:
 void CardPainter::setPen(qreal width, Qt::PenStyle style)
 {
     QPen pen(m_ink, width, style, Qt::RoundCap, Qt::RoundJoin);
-    m_painter.setPen(pen);
-    m_painter.setBrush(Qt::NoBrush);
+    m_out->setPen(pen);
+    m_out->setBrush(Qt::NoBrush);
+}
+
+void CardPainter::begin(MarkKind kind, QPointF tip, int glyphPixels)
+{
+    if (!m_marks)
+        return;
+    Mark mark;
+    mark.kind = kind;
+    mark.command = m_commandIndex;
+    mark.line = m_command->line;
+    mark.verb = m_command->verb;
+    mark.tip = tip;
+    mark.glyphPixels = glyphPixels;
+    m_out = &m_marks->open(mark);
 }
 
 void CardPainter::paint()
 {
-    for (const CardCommand &command : m_source.commands)
+    for (const CardCommand &command : m_source.commands) {
+        m_command = &command;
         run(command);
+        ++m_commandIndex;
+    }
 }
 
 void CardPainter::run(const CardCommand &c)
 {
     const QString &v = c.verb;
+    if (v == u"disc" || v == u"fill")
+        begin(MarkKind::Fill);
+    else if (v != u"ink" && v != u"pen" && v != u"text" && v != u"note")
+        begin(MarkKind::Stroke);
+    if (m_marks && (v == u"line" || v == u"dashed" || v == u"arrow" || v == u"dimension" || v == u"polyline"))
+        m_marks->setEnds({at(c, 0), at(c, static_cast<int>(c.numbers.size()) - 2)});
     if (v == u"ink") {
         if (c.numbers.size() == 3)
             m_ink = QColor(static_cast<int>(c.numbers[0]), static_cast<int>(c.numbers[1]),
@@ -117,14 +154,21 @@ void CardPainter::run(const CardCommand &c)
         text(c, v == u"text");
     } else if (v == u"line" || v == u"dashed") {
         setPen(m_width, v == u"line" ? Qt::SolidLine : Qt::DashLine);
-        m_painter.drawLine(at(c, 0), at(c, 2));
+        m_out->drawLine(at(c, 0), at(c, 2));
     } else if (v == u"arrow") {
+        if (!c.words.isEmpty() && c.words[0] != u"double")
+            fail(c, QStringLiteral("an arrow takes only the word 'double'"));
         setPen(m_width);
-        m_painter.drawLine(at(c, 0), at(c, 2));
+        m_out->drawLine(at(c, 0), at(c, 2));
         arrowHead(at(c, 0), at(c, 2));
+        if (!c.words.isEmpty()) {  // a couple as a vector: a second head behind the first
+            const QLineF shaft(at(c, 2), at(c, 0));
+            if (shaft.length() > kDoubleHeadGap)
+                arrowHead(at(c, 0), shaft.pointAt(kDoubleHeadGap / shaft.length()));
+        }
     } else if (v == u"dimension") {
         setPen(1);
-        m_painter.drawLine(at(c, 0), at(c, 2));
+        m_out->drawLine(at(c, 0), at(c, 2));
         arrowHead(at(c, 0), at(c, 2));
         arrowHead(at(c, 2), at(c, 0));
     } else if (v == u"polyline" || v == u"polygon" || v == u"fill") {
@@ -133,32 +177,32 @@ void CardPainter::run(const CardCommand &c)
             points << at(c, static_cast<int>(i));
         setPen(m_width);
         if (v == u"polyline") {
-            m_painter.drawPolyline(points);
+            m_out->drawPolyline(points);
         } else {
             if (v == u"fill")
-                m_painter.setBrush(m_ink);
-            m_painter.drawPolygon(points);
+                m_out->setBrush(m_ink);
+            m_out->drawPolygon(points);
         }
     } else if (v == u"rect") {
         setPen(m_width);
-        m_painter.drawRect(QRectF(c.numbers[0], c.numbers[1], c.numbers[2], c.numbers[3]));
+        m_out->drawRect(QRectF(c.numbers[0], c.numbers[1], c.numbers[2], c.numbers[3]));
     } else if (v == u"circle" || v == u"disc") {
         setPen(m_width);
         if (v == u"disc")
-            m_painter.setBrush(m_ink);
-        m_painter.drawEllipse(at(c, 0), c.numbers[2], c.numbers[2]);
+            m_out->setBrush(m_ink);
+        m_out->drawEllipse(at(c, 0), c.numbers[2], c.numbers[2]);
     } else if (v == u"arc") {
         setPen(m_width);
         const double r = c.numbers[2];
-        m_painter.drawArc(QRectF(c.numbers[0] - r, c.numbers[1] - r, 2 * r, 2 * r),
+        m_out->drawArc(QRectF(c.numbers[0] - r, c.numbers[1] - r, 2 * r, 2 * r),
                           static_cast<int>(std::lround(c.numbers[3] * 16)),
                           static_cast<int>(std::lround(c.numbers[4] * 16)));
     } else if (v == u"beam") {
         setPen(4, Qt::SolidLine);
-        QPen pen = m_painter.pen();
+        QPen pen = m_out->pen();
         pen.setCapStyle(Qt::FlatCap);
-        m_painter.setPen(pen);
-        m_painter.drawLine(at(c, 0), at(c, 2));
+        m_out->setPen(pen);
+        m_out->drawLine(at(c, 0), at(c, 2));
     } else if (v == u"hinge" || v == u"roller" || v == u"fixed" || v == u"pin") {
         support(c);
     } else if (v == u"moment") {
@@ -176,9 +220,9 @@ void CardPainter::run(const CardCommand &c)
             fail(c, QStringLiteral("'%1' needs 'axes' first").arg(v));
         setPen(1, Qt::DashLine);
         if (v == u"vline")
-            m_painter.drawLine(toPlot(c.numbers[0], m_yMin), toPlot(c.numbers[0], m_yMax));
+            m_out->drawLine(toPlot(c.numbers[0], m_yMin), toPlot(c.numbers[0], m_yMax));
         else
-            m_painter.drawLine(toPlot(m_xMin, c.numbers[0]), toPlot(m_xMax, c.numbers[0]));
+            m_out->drawLine(toPlot(m_xMin, c.numbers[0]), toPlot(m_xMax, c.numbers[0]));
     } else if (v == u"grid") {
         setPen(m_width);
         const double step = c.numbers[0];
@@ -186,9 +230,9 @@ void CardPainter::run(const CardCommand &c)
             fail(c, QStringLiteral("grid step below 2"));
         const QSize size = m_source.canvas;
         for (double x = step; x < size.width(); x += step)
-            m_painter.drawLine(QPointF(x, 0), QPointF(x, size.height()));
+            m_out->drawLine(QPointF(x, 0), QPointF(x, size.height()));
         for (double y = step; y < size.height(); y += step)
-            m_painter.drawLine(QPointF(0, y), QPointF(size.width(), y));
+            m_out->drawLine(QPointF(0, y), QPointF(size.width(), y));
     }
 }
 
@@ -224,10 +268,16 @@ void CardPainter::text(const CardCommand &c, bool bold)
     }
     QFont normal(QStringLiteral("Arial"));
     normal.setStyleHint(QFont::SansSerif);
-    normal.setPixelSize(static_cast<int>(std::lround(c.numbers[2])));
+    normal.setPixelSize(std::max(1, static_cast<int>(std::lround(c.numbers[2]))));
     normal.setBold(bold);
     QFont small = normal;
-    small.setPixelSize(std::max(6, static_cast<int>(std::lround(c.numbers[2] * 0.65))));
+    small.setPixelSize(std::max(1, static_cast<int>(std::lround(c.numbers[2] * 0.65))));
+    int smallest = 0;  // pixel size of the smallest glyphs drawn
+    for (const Run &run : runs) {
+        const int pixels = (run.shift == 0 ? normal : small).pixelSize();
+        if (!run.text.isEmpty() && (smallest == 0 || pixels < smallest))
+            smallest = pixels;
+    }
     const QFontMetricsF normalMetrics(normal), smallMetrics(small);
     double width = 0;
     for (const Run &run : runs)
@@ -243,13 +293,14 @@ void CardPainter::text(const CardCommand &c, bool bold)
         fail(c, QStringLiteral("alignment is left, center or right"));
     // The y coordinate is the middle of the capital letters.
     const double baseline = c.numbers[1] + normalMetrics.capHeight() / 2;
-    m_painter.setPen(m_ink);
+    begin(MarkKind::Text, {}, smallest);
+    m_out->setPen(m_ink);
     for (const Run &run : runs) {
         const bool shifted = run.shift != 0;
-        m_painter.setFont(shifted ? small : normal);
+        m_out->setFont(shifted ? small : normal);
         const double raise = run.shift > 0 ? 0.55 : run.shift < 0 ? -0.35 : 0.0;
         const double y = baseline - raise * normalMetrics.capHeight();
-        m_painter.drawText(QPointF(x, y), run.text);
+        m_out->drawText(QPointF(x, y), run.text);
         x += (shifted ? smallMetrics : normalMetrics).horizontalAdvance(run.text);
     }
 }
@@ -262,11 +313,12 @@ void CardPainter::arrowHead(QPointF from, QPointF tip)
     constexpr double kLength = 6, kHalfAngle = 25;
     QLineF side1 = QLineF::fromPolar(kLength, shaft.angle() + kHalfAngle).translated(tip);
     QLineF side2 = QLineF::fromPolar(kLength, shaft.angle() - kHalfAngle).translated(tip);
-    m_painter.save();
-    m_painter.setPen(QPen(m_ink, 1));
-    m_painter.setBrush(m_ink);
-    m_painter.drawPolygon(QPolygonF{tip, side1.p2(), side2.p2()});
-    m_painter.restore();
+    begin(MarkKind::Head, tip);
+    m_out->save();
+    m_out->setPen(QPen(m_ink, 1));
+    m_out->setBrush(m_ink);
+    m_out->drawPolygon(QPolygonF{tip, side1.p2(), side2.p2()});
+    m_out->restore();
 }
 
 // Supports drawn at the point of the beam they carry.
@@ -275,23 +327,23 @@ void CardPainter::support(const CardCommand &c)
     const QPointF p = at(c, 0);
     setPen(1.5);
     if (c.verb == u"pin") {
-        m_painter.setBrush(m_source.ground);
-        m_painter.drawEllipse(p, 2.5, 2.5);
+        m_out->setBrush(m_source.ground);
+        m_out->drawEllipse(p, 2.5, 2.5);
         return;
     }
     if (c.verb == u"hinge" || c.verb == u"roller") {
         const QPolygonF triangle{p, p + QPointF(-7, 11), p + QPointF(7, 11)};
-        m_painter.drawPolygon(triangle);
+        m_out->drawPolygon(triangle);
         double groundY = p.y() + 11;
         if (c.verb == u"roller") {
-            m_painter.drawEllipse(p + QPointF(-4, 13.5), 2.5, 2.5);
-            m_painter.drawEllipse(p + QPointF(4, 13.5), 2.5, 2.5);
+            m_out->drawEllipse(p + QPointF(-4, 13.5), 2.5, 2.5);
+            m_out->drawEllipse(p + QPointF(4, 13.5), 2.5, 2.5);
             groundY += 5;
         }
-        m_painter.drawLine(QPointF(p.x() - 10, groundY), QPointF(p.x() + 10, groundY));
+        m_out->drawLine(QPointF(p.x() - 10, groundY), QPointF(p.x() + 10, groundY));
         setPen(1);
         for (double x = p.x() - 9; x <= p.x() + 7; x += 4)
-            m_painter.drawLine(QPointF(x + 3, groundY), QPointF(x, groundY + 4));
+            m_out->drawLine(QPointF(x + 3, groundY), QPointF(x, groundY + 4));
         return;
     }
     // fixed: a wall on the named side of the point, hatched away from the beam
@@ -313,10 +365,10 @@ void CardPainter::support(const CardCommand &c)
         fail(c, QStringLiteral("fixed takes left, right, up or down"));
     }
     setPen(2);
-    m_painter.drawLine(p - along * 12, p + along * 12);
+    m_out->drawLine(p - along * 12, p + along * 12);
     setPen(1);
     for (double s = -12; s < 12; s += 4)
-        m_painter.drawLine(p + along * s, p + along * (s + 4) + away * 5);
+        m_out->drawLine(p + along * s, p + along * (s + 4) + away * 5);
 }
 
 void CardPainter::moment(const CardCommand &c)
@@ -330,7 +382,7 @@ void CardPainter::moment(const CardCommand &c)
     // An open circle of 270 degrees from the top, with the head where it turns to.
     const QRectF box(centre.x() - r, centre.y() - r, 2 * r, 2 * r);
     const double start = clockwise ? 135 : 45, span = clockwise ? -270 : 270;
-    m_painter.drawArc(box, static_cast<int>(start * 16), static_cast<int>(span * 16));
+    m_out->drawArc(box, static_cast<int>(start * 16), static_cast<int>(span * 16));
     const double endAngle = (start + span) * std::numbers::pi / 180;
     const QPointF tip = centre + QPointF(r * std::cos(endAngle), -r * std::sin(endAngle));
     const double tangent = endAngle + (clockwise ? -std::numbers::pi / 2 : std::numbers::pi / 2);
@@ -352,7 +404,7 @@ void CardPainter::spring(const CardCommand &c)
         zigzag << a + unit * (lead + step * (i + 0.5)) + normal * ((i % 2 == 0) ? 5.0 : -5.0);
     zigzag << b - unit * lead << b;
     setPen(m_width);
-    m_painter.drawPolyline(zigzag);
+    m_out->drawPolyline(zigzag);
 }
 
 // A row of downward arrows from x1 to x2 ending on y, h high.
@@ -360,11 +412,13 @@ void CardPainter::distributedLoad(const CardCommand &c)
 {
     const double x1 = c.numbers[0], x2 = c.numbers[1], y = c.numbers[2], h = c.numbers[3];
     setPen(1);
-    m_painter.drawLine(QPointF(x1, y - h), QPointF(x2, y - h));
+    m_out->drawLine(QPointF(x1, y - h), QPointF(x2, y - h));
     const int arrows = std::max(2, static_cast<int>((x2 - x1) / 10) + 1);
     for (int i = 0; i < arrows; ++i) {
         const double x = x1 + (x2 - x1) * i / (arrows - 1);
-        m_painter.drawLine(QPointF(x, y - h), QPointF(x, y));
+        begin(MarkKind::Stroke);
+        setPen(1);
+        m_out->drawLine(QPointF(x, y - h), QPointF(x, y));
         arrowHead(QPointF(x, y - h), QPointF(x, y));
     }
 }
@@ -389,9 +443,11 @@ void CardPainter::axes(const CardCommand &c)
     const double x0 = std::clamp(0.0, m_xMin, m_xMax), y0 = std::clamp(0.0, m_yMin, m_yMax);
     const QPointF xFrom = toPlot(m_xMin, y0), xTo = toPlot(m_xMax, y0) + QPointF(4, 0);
     const QPointF yFrom = toPlot(x0, m_yMin), yTo = toPlot(x0, m_yMax) - QPointF(0, 4);
-    m_painter.drawLine(xFrom, xTo);
+    m_out->drawLine(xFrom, xTo);
     arrowHead(xFrom, xTo);
-    m_painter.drawLine(yFrom, yTo);
+    begin(MarkKind::Stroke);
+    setPen(1);
+    m_out->drawLine(yFrom, yTo);
     arrowHead(yFrom, yTo);
 }
 
@@ -408,8 +464,8 @@ void CardPainter::plot(const CardCommand &c)
     const double from = c.numbers.size() == 2 ? c.numbers[0] : m_xMin;
     const double to = c.numbers.size() == 2 ? c.numbers[1] : m_xMax;
     setPen(m_width);
-    m_painter.save();
-    m_painter.setClipRect(m_plotRect.adjusted(-1, -1, 1, 1));
+    m_out->save();
+    m_out->setClipRect(m_plotRect.adjusted(-1, -1, 1, 1));
     const double range = m_yMax - m_yMin;
     constexpr int kSteps = 600;
     QPolygonF segment;
@@ -421,7 +477,7 @@ void CardPainter::plot(const CardCommand &c)
         const bool jump = usable && std::isfinite(previous) && std::fabs(y - previous) > range;
         if (!usable || jump) {
             if (segment.size() > 1)
-                m_painter.drawPolyline(segment);
+                m_out->drawPolyline(segment);
             segment.clear();
         }
         if (usable)
@@ -429,8 +485,8 @@ void CardPainter::plot(const CardCommand &c)
         previous = usable ? y : std::nan("");
     }
     if (segment.size() > 1)
-        m_painter.drawPolyline(segment);
-    m_painter.restore();
+        m_out->drawPolyline(segment);
+    m_out->restore();
 }
 
 }  // namespace
@@ -453,9 +509,16 @@ QImage paintCard(const CardSource &source, double scale)
         painter.drawRoundedRect(frame.adjusted(0.5, 0.5, -0.5, -0.5), 7, 7);
     else
         painter.drawRect(frame);
-    CardPainter(painter, source).paint();
+    CardPainter(&painter, source, nullptr).paint();
     painter.end();
     return image;
+}
+
+std::vector<Mark> marksOf(const CardSource &source, double scale)
+{
+    CardMarks marks(source.canvas, source.frameHeight, scale);
+    CardPainter(nullptr, source, &marks).paint();
+    return marks.take();
 }
 
 std::vector<QColor> inksOf(const CardSource &source)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "CardMarks.h"
 #include "CardSource.h"
 
 #include <QColor>
@@ -10,6 +11,9 @@
 // Draws a picture from its source. The image has the picture's canvas size times
 // the scale; what lies below the frame height stays transparent.
 QImage paintCard(const CardSource &source, double scale = 1.0);
+
+// The marks of a picture, each painted alone at the scale, for checking.
+std::vector<Mark> marksOf(const CardSource &source, double scale);
 
 // The inks a picture draws with, in order of first use; red is the starting ink.
 std::vector<QColor> inksOf(const CardSource &source);

@@ -25,7 +25,7 @@ const QHash<QString, Signature> &drawingCommands()
         {QStringLiteral("note"), {3, 3, 1, 2}},
         {QStringLiteral("line"), {4, 4, 0, 0}},
         {QStringLiteral("dashed"), {4, 4, 0, 0}},
-        {QStringLiteral("arrow"), {4, 4, 0, 0}},
+        {QStringLiteral("arrow"), {4, 4, 0, 1}},
         {QStringLiteral("dimension"), {4, 4, 0, 0}},
         {QStringLiteral("polyline"), {4, -1, 0, 0}},
         {QStringLiteral("polygon"), {6, -1, 0, 0}},

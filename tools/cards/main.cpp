@@ -1,7 +1,10 @@
 // Renders the picture sources into GIF89a files (and PNG icon sizes), and
 // writes the cards' descriptions beside them.
-//   vexlor_cardc [--complete] OUTDIR SOURCE...
-// With --complete, the sources must hold all hundred questions.
+//   vexlor_cardc [--complete] [--draft] OUTDIR SOURCE...
+// With --complete, the sources must hold all hundred questions. Cards that fail
+// the readability checks are reported and nothing is drawn, unless --draft asks
+// to draw them anyway (to look at them); the exit status is 1 either way.
+#include "CardCheck.h"
 #include "CardPainter.h"
 #include "CardSource.h"
 #include "GifWriter.h"
@@ -45,18 +48,31 @@ int run(const QStringList &arguments)
 {
     QStringList args = arguments;
     const bool complete = args.removeAll(QStringLiteral("--complete")) > 0;
+    const bool draft = args.removeAll(QStringLiteral("--draft")) > 0;
     if (args.size() < 2) {
-        std::fprintf(stderr, "usage: vexlor_cardc [--complete] OUTDIR SOURCE...\n");
+        std::fprintf(stderr, "usage: vexlor_cardc [--complete] [--draft] OUTDIR SOURCE...\n");
         return 2;
     }
     const QDir out(args.takeFirst());
     if (!out.exists() && !QDir().mkpath(out.path()))
         throw std::runtime_error("cannot make the output folder");
 
+    std::vector<CardFile> files;
+    QStringList faults;
+    for (const QString &path : args) {
+        files.push_back(readCardFile(path));
+        for (const CardSource &picture : files.back().pictures)
+            faults << checkCard(picture);
+    }
+    for (const QString &fault : faults)
+        std::fprintf(stderr, "%s\n", qPrintable(fault));
+    if (!faults.isEmpty() && !draft)
+        return 1;
+
     QMap<int, QString> questionFiles;
     QMap<int, QString> descriptions;  // by Picture number
-    for (const QString &path : args) {
-        const CardFile file = readCardFile(path);
+    for (const CardFile &file : files) {
+        const QString &path = file.path;
         if (file.question == 0) {
             for (const CardSource &picture : file.pictures)
                 writePicture(out, picture.name, picture);
@@ -93,7 +109,7 @@ int run(const QStringList &arguments)
         list.write(QStringLiteral("%1\t%2\n").arg(it.key()).arg(it.value()).toUtf8());
     if (!list.commit())
         throw std::runtime_error("cannot write descriptions.tsv");
-    return 0;
+    return faults.isEmpty() ? 0 : 1;
 }
 
 }  // namespace
