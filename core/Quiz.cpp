@@ -44,12 +44,10 @@ void Quiz::Form_Load()
         TileTop[t] = static_cast<float>(controls.Picture1[t].top);
 
     const int drawn = DrawByClock();
-    for (int q = 1; q <= QuestionTotal; ++q)
-        QuestionFree[q] = 1;
+    freeAllQuestions();
     // The first question of a series stays free, so the series may show it again.
     CurrentQuestion = drawn;
-    for (int t = 1; t <= 4; ++t)
-        controls.Picture1[t].picture = 4 * (drawn - 1) + t;
+    putPictures(drawn, 1);  // unrotated
 
     for (int q = 1; q <= QuestionTotal; ++q) {
         OddPicture[q] = QuestionBank::oddPicture(q);

@@ -69,6 +69,8 @@ public:
 
 private:
     void setTilesEnabled(bool enabled);
+    void freeAllQuestions();
+    void putPictures(int q, int R);
     void recordAnswer(int row);
     void forgetAnswers();
     // A control under the start panel cannot be reached until Start removes it.

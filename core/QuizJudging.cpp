@@ -4,8 +4,6 @@
 #include "QuestionBank.h"
 #include "Rating.h"
 
-#include <algorithm>
-
 void Quiz::Picture1_Click(int Index)
 {
     if (Index < 1 || Index > 4 || !controls.Picture1[Index].enabled || underStartPanel())
@@ -55,15 +53,6 @@ void Quiz::recordAnswer(int row)
     }
     AnsweredDegree[row] = QuestionDegree[CurrentQuestion];
     AnsweredTerm[row] = Term[CurrentQuestion];
-}
-
-// A new series reports only its own answers: every row, including those that
-// word-list choices added past the presentation tables, goes back to empty.
-void Quiz::forgetAnswers()
-{
-    std::fill(QuestionDegree.begin(), QuestionDegree.end(), 0.0);
-    std::fill(AnsweredDegree.begin(), AnsweredDegree.end(), 0.0);
-    std::fill(AnsweredTerm.begin(), AnsweredTerm.end(), QString());
 }
 
 void Quiz::ShowRating(int AverageDegree, bool withCue)

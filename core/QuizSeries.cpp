@@ -2,6 +2,7 @@
 // question, the rotation of the answers, "Next Question" and "Restart".
 #include "Quiz.h"
 
+#include <algorithm>
 #include <cmath>
 
 int Quiz::DrawByClock() const
@@ -41,13 +42,25 @@ bool Quiz::PickNextQuestion()
 void Quiz::PlaceAnswers(int q)
 {
     const double U = m_random.next();
-    // A generator that breaks its promise U < 1 must still give one of the four rotations.
-    const int R = std::min(static_cast<int>(U * 3.5) + 1, 4);
+    // A generator that breaks its promise 0 <= U < 1 must still give one of the four rotations.
+    const int R = std::clamp(static_cast<int>(U * 3.5) + 1, 1, 4);
     OddTile[q] = ((OddPicture[q] - R) % 4 + 4) % 4 + 1;
+    putPictures(q, R);
+}
+
+// Tile t shows position k of question q, shifted cyclically by the rotation R.
+void Quiz::putPictures(int q, int R)
+{
     for (int t = 1; t <= 4; ++t) {
         const int k = (t + R - 2) % 4 + 1;
         controls.Picture1[t].picture = 4 * (q - 1) + k;
     }
+}
+
+void Quiz::freeAllQuestions()
+{
+    for (int q = 1; q <= QuestionTotal; ++q)
+        QuestionFree[q] = 1;
 }
 
 void Quiz::Command1_Click()
@@ -86,8 +99,7 @@ void Quiz::Command3_Click()
 {
     if (!controls.Command3Visible)
         return;
-    for (int q = 1; q <= QuestionTotal; ++q)
-        QuestionFree[q] = 1;
+    freeAllQuestions();
     CurrentQuestion = DrawByClock();
     QuestionCount = 1;
     DegreeFactor = 1;
@@ -102,4 +114,13 @@ void Quiz::Command3_Click()
     controls.Text2.write(QStringLiteral(" "));
     PlaceAnswers(CurrentQuestion);
     ShowHeading(CurrentQuestion);
+}
+
+// A new series reports only its own answers: every row, including those that
+// word-list choices added past the presentation tables, goes back to empty.
+void Quiz::forgetAnswers()
+{
+    std::fill(QuestionDegree.begin(), QuestionDegree.end(), 0.0);
+    std::fill(AnsweredDegree.begin(), AnsweredDegree.end(), 0.0);
+    std::fill(AnsweredTerm.begin(), AnsweredTerm.end(), QString());
 }
