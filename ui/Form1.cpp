@@ -1,5 +1,7 @@
 #include "Form1.h"
 
+#include "AccessibleRoles.h"
+#include "Announcer.h"
 #include "AnswerTile.h"
 #include "ControlFactory.h"
 #include "Form2.h"
@@ -85,6 +87,7 @@ Form1::Form1(const TimeOfDay &clock, UniformRandom &random, CuePlayer &cues, QWi
     buildStartPanel(client);
     buildMenu();
     setTabOrder();
+    applyStartPanel(true);
     connectEvents();
 
     handle([this] { m_quiz.Form_Load(); });
@@ -133,17 +136,18 @@ void Form1::buildGame(QWidget *client)
     m_command4 = button(client, {8085, 6405, 1170, 570}, QStringLiteral("Exit"), QColor(255, 128, 255),
                         arial(9.75, true));
 
-    // Control names for the code, and what a screen reader calls them.
+    // Control names for the code, and what a screen reader calls them; the
+    // labels are read by their text.
     const std::tuple<QWidget *, const char *, const char *> names[] = {
-        {m_label1, "Label1", "Question"},
+        {m_label1, "Label1", nullptr},
         {m_progressBar1, "ProgressBar1", "Time used"},
         {m_text1, "Text1", "Rating"},
         {m_text2, "Text2", "Message"},
         {m_text3, "Text3", "Degree in this question"},
         {m_text4, "Text4", "Total degree"},
         {m_text5, "Text5", "Hint"},
-        {m_label2, "Label2", "Time limit"},
-        {m_label3, "Label3", "Player"},
+        {m_label2, "Label2", nullptr},
+        {m_label3, "Label3", nullptr},
         {m_list1, "List1", "Word list"},
         {m_command1, "Command1", "Next Question"},
         {m_command3, "Command3", "Restart"},
@@ -152,8 +156,11 @@ void Form1::buildGame(QWidget *client)
     };
     for (const auto &[widget, name, spoken] : names) {
         widget->setObjectName(QLatin1String(name));
-        widget->setAccessibleName(QLatin1String(spoken));
+        if (spoken)
+            widget->setAccessibleName(QLatin1String(spoken));
     }
+    AccessibleRoles::setRole(m_label1, QAccessible::Heading);
+    m_announcer = new Announcer(client);
 }
 
 void Form1::buildStartPanel(QWidget *client)
@@ -220,12 +227,15 @@ void Form1::buildMenu()
 
 void Form1::setTabOrder()
 {
-    // The tiles come first, in their order, then the rest of the game.
-    QWidget *order[] = {m_tiles[1], m_tiles[2], m_tiles[3], m_tiles[4], m_text3,    m_command1, m_text2,
-                        m_list1,    m_command5, m_text5,    m_text4,    m_command3, m_text1,    m_command4,
-                        m_text7,    m_combo1,   m_command2};
+    // The start panel first, then the tiles in their order, then the rest of the game.
+    QWidget *order[] = {m_text7,    m_combo1,   m_command2, m_tiles[1], m_tiles[2], m_tiles[3],
+                        m_tiles[4], m_text3,    m_command1, m_text2,    m_list1,    m_command5,
+                        m_text5,    m_text4,    m_command3, m_text1,    m_command4};
     for (std::size_t i = 1; i < std::size(order); ++i)
         QWidget::setTabOrder(order[i - 1], order[i]);
+    // Tab moves on from the boxes of several lines instead of typing a tab into them.
+    m_text2->setTabChangesFocus(true);
+    m_text5->setTabChangesFocus(true);
 }
 
 void Form1::connectEvents()
@@ -269,12 +279,16 @@ void Form1::applyControls()
 {
     const Form1Controls &c = m_quiz.controls;
     setWindowTitle(c.caption);
-    m_frame2->setVisible(c.Frame2Visible);
+    const bool headingChanged = m_label1->text() != c.Label1.caption || (!c.Frame2Visible && !m_frame2->isHidden());
+    const std::array<std::uint32_t, 6> writesBefore = m_textWrites;
+    if (m_frame2->isHidden() == c.Frame2Visible)
+        applyStartPanel(c.Frame2Visible);
 
     if (m_label1->text() != c.Label1.caption) {
         // Sized to its text; the longest terms shrink a little so the heading
         // ends before the word list instead of running under it.
         m_label1->setText(c.Label1.caption);
+        m_label1->setAccessibleName(c.Label1.caption);
         m_label1->setFont(arial(18, true));
         fitToBox(m_label1, QSize(twipsToPixels(9345 - 105) - 4, m_label1->height()));
         m_label1->adjustSize();
@@ -318,6 +332,41 @@ void Form1::applyControls()
 
     applyTimer(c.Timer1, m_timer1, m_timer1Starts);
     applyTimer(c.Timer2, m_timer2, m_timer2Starts);
+    announceChanges(headingChanged, writesBefore);
+}
+
+// Until Start the panel covers the tiles, "Next Question" and the question box:
+// the keyboard cannot reach them and begins in the name box. Start hands the
+// focus to the first tile.
+void Form1::applyStartPanel(bool shown)
+{
+    m_frame2->setVisible(shown);
+    const Qt::FocusPolicy policy = shown ? Qt::NoFocus : Qt::StrongFocus;
+    for (QWidget *covered : {static_cast<QWidget *>(m_tiles[1]), static_cast<QWidget *>(m_tiles[2]),
+                             static_cast<QWidget *>(m_tiles[3]), static_cast<QWidget *>(m_tiles[4]),
+                             static_cast<QWidget *>(m_text3), static_cast<QWidget *>(m_command1)})
+        covered->setFocusPolicy(policy);
+    if (shown)
+        m_text7->setFocus();
+    else
+        m_tiles[1]->setFocus();
+}
+
+// A screen reader hears the new heading, then the judging message, the degree
+// lines, the rating and the hint, as far as this event wrote and shows them.
+void Form1::announceChanges(bool headingChanged, const std::array<std::uint32_t, 6> &writesBefore)
+{
+    const Form1Controls &c = m_quiz.controls;
+    QStringList news;
+    if (headingChanged && !c.Frame2Visible)
+        news.append(c.Label1.caption);
+    const std::pair<int, const TextBox *> boxes[] = {{2, &c.Text2}, {3, &c.Text3}, {4, &c.Text4},
+                                                     {1, &c.Text1}, {5, &c.Text5}};
+    for (const auto &[number, box] : boxes) {
+        if (writesBefore[number] != m_textWrites[number] && box->visible && !box->text.trimmed().isEmpty())
+            news.append(box->text.trimmed());
+    }
+    m_announcer->announce(news.join(u' '));
 }
 
 void Form1::closeEvent(QCloseEvent *event)

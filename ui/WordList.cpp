@@ -1,5 +1,7 @@
 #include "WordList.h"
 
+#include <QKeyEvent>
+
 WordList::WordList(QWidget *parent) : QListWidget(parent)
 {
     setSelectionMode(QAbstractItemView::SingleSelection);
@@ -15,4 +17,13 @@ void WordList::mouseDoubleClickEvent(QMouseEvent *event)
 {
     QListWidget::mouseDoubleClickEvent(event);
     emit doubleClicked();
+}
+
+void WordList::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        emit doubleClicked();
+        return;
+    }
+    QListWidget::keyPressEvent(event);
 }

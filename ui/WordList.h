@@ -3,7 +3,8 @@
 #include <QListWidget>
 
 // The word list. A double-click anywhere in it counts, also on empty space with
-// nothing selected; the selection is settled before the signal is sent.
+// nothing selected; the selection is settled before the signal is sent. Return
+// and keypad Enter count as a double-click, so the keyboard jumps too.
 class WordList : public QListWidget {
     Q_OBJECT
 
@@ -18,4 +19,5 @@ signals:
 
 protected:
     void mouseDoubleClickEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
 };
