@@ -358,7 +358,7 @@ void Form1::announceChanges(bool headingChanged, const std::array<std::uint32_t,
 {
     const Form1Controls &c = m_quiz.controls;
     QStringList news;
-    if (headingChanged && !c.Frame2Visible)
+    if (headingChanged && !c.Frame2Visible && !c.Label1.caption.trimmed().isEmpty())
         news.append(c.Label1.caption);
     const std::pair<int, const TextBox *> boxes[] = {{2, &c.Text2}, {3, &c.Text3}, {4, &c.Text4},
                                                      {1, &c.Text1}, {5, &c.Text5}};
