@@ -29,6 +29,8 @@
 #include <QScreen>
 #include <QTextEdit>
 
+#include <initializer_list>
+
 using namespace ControlFactory;
 
 namespace {
@@ -342,10 +344,10 @@ void Form1::applyStartPanel(bool shown)
 {
     m_frame2->setVisible(shown);
     const Qt::FocusPolicy policy = shown ? Qt::NoFocus : Qt::StrongFocus;
-    for (QWidget *covered : {static_cast<QWidget *>(m_tiles[1]), static_cast<QWidget *>(m_tiles[2]),
-                             static_cast<QWidget *>(m_tiles[3]), static_cast<QWidget *>(m_tiles[4]),
-                             static_cast<QWidget *>(m_text3), static_cast<QWidget *>(m_command1)})
-        covered->setFocusPolicy(policy);
+    const std::initializer_list<QWidget *> covered = {m_tiles[1], m_tiles[2], m_tiles[3],
+                                                       m_tiles[4], m_text3,    m_command1};
+    for (QWidget *widget : covered)
+        widget->setFocusPolicy(policy);
     if (shown)
         m_text7->setFocus();
     else
