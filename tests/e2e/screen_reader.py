@@ -219,6 +219,12 @@ def play(game):
         wait_for("the jump to %r" % terms[index], lambda: heading.name == terms[index] + HEADING_END)
         wait_for("the new heading announced", lambda: announced(mark, terms[index] + HEADING_END))
 
+    # The hint, announced as it shows.
+    mark = len(events)
+    press(find(main_window, "push button", "Hints"))
+    hint = wait_for("the hint box", lambda: find(main_window, "text", "Hint"))
+    wait_for("the hint announced", lambda: text_of(hint).strip() and announced(mark, text_of(hint).strip()))
+
     # The viewer: help and results through the menu, read line by line.
     menu = find(main_window, "menu bar")
     press(find(menu, "menu item", "Help"))
