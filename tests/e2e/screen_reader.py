@@ -157,6 +157,9 @@ def play(game):
         fail("the tiles under the start panel take focus")
     player = "Ada Blind"
     name_box.queryEditableText().insertText(0, player, len(player))
+    key(KEY_TAB)  # on to the time choice: Down picks its first entry, 15 seconds
+    wait_for("focus on the time choice", lambda: is_focused(find(main_window, "combo box")))
+    key(KEY_DOWN)
     mark = len(events)
     press(find(main_window, "push button", "Start"))
 
@@ -169,8 +172,8 @@ def play(game):
     wait_for("focus on the first tile", lambda: is_focused(tiles[0]))
     if not find(main_window, "label", "Name: " + player):
         fail("no player line for %r" % player)
-    if not any(label.name.startswith("Maximum time for question = ") for label in find_all(main_window, "label")):
-        fail("no time line")
+    if not find(main_window, "label", "Maximum time for question = 15 seconds."):
+        fail("no time line for 15 seconds")
     descriptions = [tile.description for tile in tiles]
     if len(set(descriptions)) != 4 or not all(descriptions):
         fail("tile descriptions %r" % descriptions)
@@ -195,6 +198,13 @@ def play(game):
     if not any(kind == "object:text-changed:insert" and name == "Message" and data.startswith("Right.")
                for kind, _, name, data in events[mark:]):
         fail("the message box sent no text change")
+
+    # The next question left to run out of time (15 seconds, counted against 17):
+    # the time-out is announced with its degree, the average and the rating.
+    mark = len(events)
+    press(find(main_window, "push button", "Next Question"))
+    wait_for("the time-out announced", lambda: announced(
+        mark, "You have got 0 % in this question.", "You have got %d %% in 2 questions." % round(degree / 2)), 25)
 
     # The word list: Return and keypad Enter jump as a double-click does.
     word_list = find(main_window, "list", "Word list")
@@ -237,12 +247,12 @@ def play(game):
     if find(viewer, "text", "Help"):
         fail("the covered help text is still read out")
     rows = lines_of(find(viewer, "text", "Results"))
-    if len(rows) != 3 + 3 or rows[0] != "-" * 105 or not rows[1].startswith("Question No."):
+    if len(rows) != 3 + 4 or rows[0] != "-" * 105 or not rows[1].startswith("Question No."):
         fail("results read %r" % rows)
     if not (rows[3].startswith("  001") and "%03d %%" % degree in rows[3] and rows[3].endswith(term)):
         fail("row 1 reads %r after %d %% on %r" % (rows[3], degree, term))
-    if rows[4:] != ["  002 has no answer.", "  003 has no answer."]:
-        fail("rows of the jumps read %r" % rows[4:])
+    if rows[4:] != ["  002 has no answer.", "  003 has no answer.", "  004 has no answer."]:
+        fail("rows of the time-out and the jumps read %r" % rows[4:])
 
     # "Exit" from the menu ends the game.
     press(find(menu, "menu item", "Exit"))
