@@ -6,8 +6,9 @@ actions it offers and the keys it sends.
 
     screen_reader.py VEXLOR_EXECUTABLE
 
-Run it inside a private D-Bus session on a virtual display:
-    dbus-run-session -- xvfb-run -a python3 screen_reader.py build/bin/vexlor
+Run it on a virtual display inside a private D-Bus session, whose AT-SPI bus
+then starts on that display (so its keys reach the game):
+    xvfb-run -a dbus-run-session -- python3 screen_reader.py build/bin/vexlor
 """
 import os
 import subprocess
@@ -126,14 +127,15 @@ def main():
     for kind in ("object:state-changed:showing", "object:text-changed:insert",
                  "object:property-change:accessible-name"):
         pyatspi.Registry.registerEventListener(record, kind)
-    work = tempfile.mkdtemp()
     env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
-    game = subprocess.Popen([vexlor], cwd=work, env=env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-    try:
-        play(game)
-    finally:
-        if game.poll() is None:
-            game.kill()
+    with tempfile.TemporaryDirectory() as work:
+        game = subprocess.Popen([vexlor], cwd=work, env=env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        try:
+            play(game)
+        finally:
+            if game.poll() is None:
+                game.kill()
+                game.wait()
 
 
 def play(game):
@@ -187,7 +189,7 @@ def play(game):
         said = text_of(message)
         if said.startswith("Right."):
             break
-        if not announced(mark, "Please, Try again.", "Your max. degree is %d %%" % (75 if tries == 1 else 25 * (4 - tries))):
+        if not announced(mark, "Please, Try again.", "Your max. degree is %d %%" % max(25, 100 - 25 * tries)):
             fail("a wrong answer was announced as %r" % events[mark:])
     else:
         fail("no tile was right")
@@ -212,6 +214,7 @@ def play(game):
     terms = [item.name for item in items]
     if term not in terms:
         fail("heading term %r is not in the word list" % term)
+
     def list_focused():
         return is_focused(word_list) or any(is_focused(item) for item in items)
     for _ in range(20):  # Tab on from "Next Question", as a keyboard player goes
@@ -221,9 +224,11 @@ def play(game):
     wait_for("focus in the word list", list_focused)
     key(KEY_HOME)
     for index, enter in ((2, KEY_RETURN), (5, KEY_KP_ENTER)):
-        while not items[index].getState().contains(pyatspi.STATE_SELECTED):
+        for _ in range(index + 3):  # Down to the entry, as far as the keys get there
+            if items[index].getState().contains(pyatspi.STATE_SELECTED):
+                break
             key(KEY_DOWN)
-            pump(0.1)
+        wait_for("the entry %r" % terms[index], lambda: items[index].getState().contains(pyatspi.STATE_SELECTED))
         mark = len(events)
         key(enter)
         wait_for("the jump to %r" % terms[index], lambda: heading.name == terms[index] + HEADING_END)
