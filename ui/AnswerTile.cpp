@@ -5,6 +5,16 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+namespace {
+
+// Leaving the window and coming back, or a menu in between, keeps the focus where it was.
+bool staysInPlace(Qt::FocusReason reason)
+{
+    return reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason;
+}
+
+}  // namespace
+
 AnswerTile::AnswerTile(QWidget *parent) : QAbstractButton(parent)
 {
     setMouseTracking(true);
@@ -64,13 +74,16 @@ void AnswerTile::mousePressEvent(QMouseEvent *event)
 void AnswerTile::focusInEvent(QFocusEvent *event)
 {
     const Qt::FocusReason reason = event->reason();
-    m_keyboardFocus = reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason || reason == Qt::ShortcutFocusReason;
+    if (!staysInPlace(reason))
+        m_keyboardFocus =
+            reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason || reason == Qt::ShortcutFocusReason;
     QAbstractButton::focusInEvent(event);
 }
 
 void AnswerTile::focusOutEvent(QFocusEvent *event)
 {
-    m_keyboardFocus = false;
+    if (!staysInPlace(event->reason()))
+        m_keyboardFocus = false;
     QAbstractButton::focusOutEvent(event);
 }
 
