@@ -35,7 +35,8 @@ void setRole(QWidget *widget, QAccessible::Role role)
     widget->setProperty(kRoleProperty, static_cast<int>(role));
     // With accessibility on, building the widget may already have described it
     // in the generic way; forget that so the next look-up asks the factory.
-    QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(QAccessible::queryAccessibleInterface(widget)));
+    if (QAccessible::isActive())
+        QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(QAccessible::queryAccessibleInterface(widget)));
 }
 
 }  // namespace AccessibleRoles
