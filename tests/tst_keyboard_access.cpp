@@ -125,6 +125,7 @@ void TestKeyboardAccess::wordListJumpsOnEnter_data()
     QTest::addColumn<Qt::Key>("key");
     QTest::newRow("Return") << Qt::Key_Return;
     QTest::newRow("keypad Enter") << Qt::Key_Enter;
+    QTest::newRow("Space") << Qt::Key_Space;
 }
 
 // The keys run the double-click's handler: the chosen term's question, counted.
@@ -140,12 +141,17 @@ void TestKeyboardAccess::wordListJumpsOnEnter()
     QTest::mouseClick(form.findChild<QPushButton *>(QStringLiteral("Command2")), Qt::LeftButton);
     auto *list = form.findChild<QListWidget *>(QStringLiteral("List1"));
     list->setFocus();
-    list->setCurrentRow(7);
+    list->setCurrentRow(7, QItemSelectionModel::NoUpdate);  // under the focus, not yet selected
     const int before = form.quiz().QuestionCount;
     QTest::keyClick(list, key);
     QCOMPARE(form.quiz().QuestionCount, before + 1);
     QCOMPARE(form.findChild<QLabel *>(QStringLiteral("Label1"))->text(),
              list->item(7)->text() + QStringLiteral(": Find the odd one out"));
+
+    // A blank typed within a term goes on searching: no jump.
+    QTest::keyClicks(list, QStringLiteral("Simple B"));
+    QCOMPARE(list->currentItem()->text(), QStringLiteral("Simple Beam"));
+    QCOMPARE(form.quiz().QuestionCount, before + 1);
 }
 
 QTEST_MAIN(TestKeyboardAccess)
