@@ -290,12 +290,15 @@ void Form1::applyControls()
         // Sized to its text; the longest terms shrink a little so the heading
         // ends before the word list instead of running under it.
         m_label1->setText(c.Label1.caption);
-        m_label1->setAccessibleName(c.Label1.caption);
         m_label1->setFont(arial(18, true));
         fitToBox(m_label1, QSize(twipsToPixels(9345 - 105) - 4, m_label1->height()));
         m_label1->adjustSize();
     }
     m_label1->setVisible(c.Label1.visible);
+    // A screen reader gets the heading and the cards when the eye does: once the panel is gone.
+    const QString heading = c.Frame2Visible ? QString() : c.Label1.caption;
+    if (m_label1->accessibleName() != heading)
+        m_label1->setAccessibleName(heading);
     m_label2->setText(c.Label2.caption);
     m_label2->setVisible(c.Label2.visible);
     m_label3->setText(c.Label3.caption);
@@ -324,9 +327,11 @@ void Form1::applyControls()
             m_command1->setFocus();
         if (m_shownPicture[t] != tile.picture) {
             widget->setPicture(m_pictures.picture(tile.picture, devicePixelRatioF()));
-            widget->setAccessibleDescription(m_pictures.description(tile.picture));
             m_shownPicture[t] = tile.picture;
         }
+        const QString description = c.Frame2Visible ? QString() : m_pictures.description(tile.picture);
+        if (widget->accessibleDescription() != description)
+            widget->setAccessibleDescription(description);
         widget->setGeometry(twipsRect(tile.left, tile.top, kTileWidth, kTileHeight));
         widget->setBorder(tile.border);
         widget->setEnabled(tile.enabled);

@@ -155,8 +155,10 @@ def play(game):
     name_box = wait_for("the name box", lambda: find(main_window, "text", "Name"))
     wait_for("focus in the name box", lambda: is_focused(name_box))
     tiles = [find(main_window, "push button", "Answer %d" % t) for t in range(1, 5)]
-    if any(tile.getState().contains(pyatspi.STATE_FOCUSABLE) for tile in tiles):
-        fail("the tiles under the start panel take focus")
+    if any(tile.getState().contains(pyatspi.STATE_FOCUSABLE) or tile.description for tile in tiles):
+        fail("the tiles under the start panel take focus or tell their cards")
+    if find(main_window, "heading").name:
+        fail("the heading under the start panel is read out")
     player = "Ada Blind"
     name_box.queryEditableText().insertText(0, player, len(player))
     key(KEY_TAB)  # on to the time choice: Down picks its first entry, 15 seconds
