@@ -7,7 +7,7 @@ cd "$(dirname "$0")"
 
 packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-multimedia-dev qt6-qpa-plugins libgl-dev
           libgif-dev fonts-liberation fonts-dejavu-core xvfb xauth xdotool imagemagick
-          desktop-file-utils appstream strace locales)
+          desktop-file-utils appstream strace locales dbus at-spi2-core python3-pyatspi)
 
 install_missing() {
     local missing=()

@@ -41,6 +41,7 @@ int main(int argc, char *argv[])
     QObject::connect(splash, &FrmSplash::finished, [&] {
         form = std::make_unique<Form1>(clock, random, cues);
         form->show();
+        form->activateWindow();  // the keyboard goes on in the game, also without a window manager
         QApplication::setQuitOnLastWindowClosed(true);
     });
     splash->show();

@@ -7,6 +7,9 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QTest>
 
@@ -16,6 +19,9 @@ class TestKeyboardAccess : public QObject {
 
 private slots:
     void playWithKeysAlone();
+    void focusFromTheStartPanel();
+    void wordListJumpsOnEnter_data();
+    void wordListJumpsOnEnter();
 };
 
 void TestKeyboardAccess::playWithKeysAlone()
@@ -71,6 +77,81 @@ void TestKeyboardAccess::playWithKeysAlone()
     QVERIFY(viewer && viewer->isVisible());
     QCOMPARE(viewer->windowTitle(), QStringLiteral("Vexlor - Help"));
     delete viewer;
+}
+
+// The keyboard starts in the name box and meets no covered control before Start;
+// then it starts on the first tile, whose focus frame shows only once a key moved it.
+void TestKeyboardAccess::focusFromTheStartPanel()
+{
+    ScriptedClock clock(12 * 3600);  // question 11, odd card on tile 2
+    FixedSeedRandom random;
+    RecordingCues cues;
+    Form1 form(clock, random, cues);
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    auto *nameBox = form.findChild<QLineEdit *>(QStringLiteral("Text7"));
+    QTRY_VERIFY(nameBox->hasFocus());
+    QWidget *panel = form.findChild<QWidget *>(QStringLiteral("Frame2"));
+    for (int tab = 0; tab < 20; ++tab) {
+        QWidget *focused = QApplication::focusWidget();
+        QVERIFY2(panel->isAncestorOf(focused) || !panel->geometry().intersects(focused->geometry()),
+                 qPrintable(focused->objectName()));
+        QTest::keyClick(focused, Qt::Key_Tab);
+    }
+
+    QTest::mouseClick(form.findChild<QPushButton *>(QStringLiteral("Command2")), Qt::LeftButton);
+    auto *tile1 = form.findChild<AnswerTile *>(QStringLiteral("Picture1(1)"));
+    QVERIFY(tile1->hasFocus());
+    const QImage unframed = tile1->grab().toImage();
+    QTest::keyClick(tile1, Qt::Key_Tab);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+    QVERIFY(tile1->hasFocus());
+    QVERIFY(tile1->grab().toImage() != unframed);
+    QTest::mouseClick(tile1, Qt::LeftButton);  // a wrong answer: the tile stays
+    QVERIFY(tile1->hasFocus());
+    QCOMPARE(tile1->grab().toImage(), unframed);
+
+    // Tab goes round every control and comes back; no box keeps it.
+    QWidget *first = QApplication::focusWidget();
+    int tabs = 0;
+    do {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    } while (QApplication::focusWidget() != first && ++tabs < 30);
+    QVERIFY(tabs < 30);
+}
+
+void TestKeyboardAccess::wordListJumpsOnEnter_data()
+{
+    QTest::addColumn<Qt::Key>("key");
+    QTest::newRow("Return") << Qt::Key_Return;
+    QTest::newRow("keypad Enter") << Qt::Key_Enter;
+    QTest::newRow("Space") << Qt::Key_Space;
+}
+
+// The keys run the double-click's handler: the chosen term's question, counted.
+void TestKeyboardAccess::wordListJumpsOnEnter()
+{
+    QFETCH(Qt::Key, key);
+    ScriptedClock clock(12 * 3600);
+    FixedSeedRandom random;
+    RecordingCues cues;
+    Form1 form(clock, random, cues);
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    QTest::mouseClick(form.findChild<QPushButton *>(QStringLiteral("Command2")), Qt::LeftButton);
+    auto *list = form.findChild<QListWidget *>(QStringLiteral("List1"));
+    list->setFocus();
+    list->setCurrentRow(7, QItemSelectionModel::NoUpdate);  // under the focus, not yet selected
+    const int before = form.quiz().QuestionCount;
+    QTest::keyClick(list, key);
+    QCOMPARE(form.quiz().QuestionCount, before + 1);
+    QCOMPARE(form.findChild<QLabel *>(QStringLiteral("Label1"))->text(),
+             list->item(7)->text() + QStringLiteral(": Find the odd one out"));
+
+    // A blank typed within a term goes on searching: no jump.
+    QTest::keyClicks(list, QStringLiteral("Simple B"));
+    QCOMPARE(list->currentItem()->text(), QStringLiteral("Simple Beam"));
+    QCOMPARE(form.quiz().QuestionCount, before + 1);
 }
 
 QTEST_MAIN(TestKeyboardAccess)

@@ -3,6 +3,7 @@
 #include "KeptTextSurface.h"
 #include "ResultRows.h"
 
+#include <QAccessible>
 #include <QLabel>
 #include <QPointer>
 #include <QPushButton>
@@ -77,6 +78,30 @@ private slots:
         viewer.mresult(rowsAfter(400));
         QVERIFY(table->height() >= table->contentHeight());
         QVERIFY((scroll->maximum() + 5775) / 15 >= table->contentHeight());  // the last row can be scrolled to
+    }
+
+    // A screen reader reads the table as the lines of text it shows, and finds
+    // each character where it is drawn: ink under a letter, none under a blank.
+    void resultsReadWhereTheyAreDrawn()
+    {
+        Form2 viewer;
+        viewer.mresult(rowsAfter(2));
+        auto *table = viewer.findChild<KeptTextSurface *>(QStringLiteral("Picture1"));
+        QAccessibleTextInterface *reader = QAccessible::queryAccessibleInterface(table)->textInterface();
+        QVERIFY(reader);
+        const QString all = reader->text(0, reader->characterCount());
+        QCOMPARE(all, texts(table).join(u'\n'));
+        const QImage drawn = table->grab().toImage();
+        const QPoint origin = table->mapToGlobal(QPoint(0, 0));
+        const int row = static_cast<int>(all.indexOf(QStringLiteral("  001")));
+        for (int offset = row; offset < all.indexOf(u'\n', row); ++offset) {
+            const QRect place = reader->characterRect(offset);
+            QCOMPARE(reader->offsetAtPoint(place.center()), offset);
+            bool ink = false;
+            for (const QPoint &p : {place.center(), place.center() + QPoint(0, 3), place.center() - QPoint(0, 3)})
+                ink = ink || drawn.pixelColor(p - origin) != table->palette().color(QPalette::Window);
+            QVERIFY2(ink == !all.at(offset).isSpace(), qPrintable(QString::number(offset - row)));
+        }
     }
 
     void splashShowsNothingBeforeTheFirstTick()

@@ -1,8 +1,19 @@
 #include "AnswerTile.h"
 
+#include <QFocusEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+
+namespace {
+
+// Leaving the window and coming back, or a menu in between, keeps the focus where it was.
+bool staysInPlace(Qt::FocusReason reason)
+{
+    return reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason;
+}
+
+}  // namespace
 
 AnswerTile::AnswerTile(QWidget *parent) : QAbstractButton(parent)
 {
@@ -41,7 +52,7 @@ void AnswerTile::paintEvent(QPaintEvent *)
         painter.drawRect(rect().adjusted(0, 0, -1, -1));
     }
     // The keyboard focus is a dotted frame inside, apart from the hover border.
-    if (hasFocus()) {
+    if (hasFocus() && m_keyboardFocus) {
         painter.setPen(QPen(palette().color(QPalette::Highlight), 1, Qt::DotLine));
         painter.drawRect(inner.adjusted(2, 2, -3, -3));
     }
@@ -51,6 +62,29 @@ void AnswerTile::mouseMoveEvent(QMouseEvent *event)
 {
     emit hovered();
     QAbstractButton::mouseMoveEvent(event);
+}
+
+void AnswerTile::mousePressEvent(QMouseEvent *event)
+{
+    m_keyboardFocus = false;
+    update();
+    QAbstractButton::mousePressEvent(event);
+}
+
+void AnswerTile::focusInEvent(QFocusEvent *event)
+{
+    const Qt::FocusReason reason = event->reason();
+    if (!staysInPlace(reason))
+        m_keyboardFocus =
+            reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason || reason == Qt::ShortcutFocusReason;
+    QAbstractButton::focusInEvent(event);
+}
+
+void AnswerTile::focusOutEvent(QFocusEvent *event)
+{
+    if (!staysInPlace(event->reason()))
+        m_keyboardFocus = false;
+    QAbstractButton::focusOutEvent(event);
 }
 
 void AnswerTile::keyPressEvent(QKeyEvent *event)

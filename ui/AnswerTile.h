@@ -5,7 +5,8 @@
 
 // One answer tile: a button that shows its picture at the picture's own size
 // from the inner top-left corner, clipped, on the desktop's window-background
-// colour. Space, Enter or a click answers with it.
+// colour. Space, Enter or a click answers with it. Its focus frame shows only
+// while the keyboard brought the focus, so it never looks like a preselection.
 class AnswerTile : public QAbstractButton {
     Q_OBJECT
 
@@ -23,8 +24,12 @@ protected:
     void paintEvent(QPaintEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
 
 private:
     QPixmap m_picture;
     int m_border = 0;
+    bool m_keyboardFocus = false;
 };

@@ -1,5 +1,7 @@
 #include "Form1.h"
 
+#include "AccessibleRoles.h"
+#include "Announcer.h"
 #include "AnswerTile.h"
 #include "ControlFactory.h"
 #include "Form2.h"
@@ -26,6 +28,8 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTextEdit>
+
+#include <initializer_list>
 
 using namespace ControlFactory;
 
@@ -85,6 +89,7 @@ Form1::Form1(const TimeOfDay &clock, UniformRandom &random, CuePlayer &cues, QWi
     buildStartPanel(client);
     buildMenu();
     setTabOrder();
+    applyStartPanel(true);
     connectEvents();
 
     handle([this] { m_quiz.Form_Load(); });
@@ -132,17 +137,18 @@ void Form1::buildGame(QWidget *client)
     m_command4 = button(client, {8085, 6405, 1170, 570}, QStringLiteral("Exit"), QColor(255, 128, 255),
                         arial(9.75, true));
 
-    // Control names for the code, and what a screen reader calls them.
+    // Control names for the code, and what a screen reader calls them; the
+    // labels are read by their text.
     const std::tuple<QWidget *, const char *, const char *> names[] = {
-        {m_label1, "Label1", "Question"},
+        {m_label1, "Label1", nullptr},
         {m_progressBar1, "ProgressBar1", "Time used"},
         {m_text1, "Text1", "Rating"},
         {m_text2, "Text2", "Message"},
         {m_text3, "Text3", "Degree in this question"},
         {m_text4, "Text4", "Total degree"},
         {m_text5, "Text5", "Hint"},
-        {m_label2, "Label2", "Time limit"},
-        {m_label3, "Label3", "Player"},
+        {m_label2, "Label2", nullptr},
+        {m_label3, "Label3", nullptr},
         {m_list1, "List1", "Word list"},
         {m_command1, "Command1", "Next Question"},
         {m_command3, "Command3", "Restart"},
@@ -151,8 +157,11 @@ void Form1::buildGame(QWidget *client)
     };
     for (const auto &[widget, name, spoken] : names) {
         widget->setObjectName(QLatin1String(name));
-        widget->setAccessibleName(QLatin1String(spoken));
+        if (spoken)
+            widget->setAccessibleName(QLatin1String(spoken));
     }
+    AccessibleRoles::setRole(m_label1, QAccessible::Heading);
+    m_announcer = new Announcer(client);
 }
 
 void Form1::buildStartPanel(QWidget *client)
@@ -221,12 +230,15 @@ void Form1::buildMenu()
 
 void Form1::setTabOrder()
 {
-    // The tiles come first, in their order, then the rest of the game.
-    QWidget *order[] = {m_tiles[1], m_tiles[2], m_tiles[3], m_tiles[4], m_text3,    m_command1, m_text2,
-                        m_list1,    m_command5, m_text5,    m_text4,    m_command3, m_text1,    m_command4,
-                        m_text7,    m_combo1,   m_command2};
+    // The start panel first, then the tiles in their order, then the rest of the game.
+    QWidget *order[] = {m_text7,    m_combo1,   m_command2, m_tiles[1], m_tiles[2], m_tiles[3],
+                        m_tiles[4], m_text3,    m_command1, m_text2,    m_list1,    m_command5,
+                        m_text5,    m_text4,    m_command3, m_text1,    m_command4};
     for (std::size_t i = 1; i < std::size(order); ++i)
         QWidget::setTabOrder(order[i - 1], order[i]);
+    // Tab moves on from the boxes of several lines instead of typing a tab into them.
+    m_text2->setTabChangesFocus(true);
+    m_text5->setTabChangesFocus(true);
 }
 
 void Form1::connectEvents()
@@ -278,7 +290,10 @@ void Form1::applyControls()
 {
     const Form1Controls &c = m_quiz.controls;
     setWindowTitle(c.caption);
-    m_frame2->setVisible(c.Frame2Visible);
+    const bool headingChanged = m_label1->text() != c.Label1.caption || (!c.Frame2Visible && !m_frame2->isHidden());
+    const std::array<std::uint32_t, 6> writesBefore = m_textWrites;
+    if (m_frame2->isHidden() == c.Frame2Visible)
+        applyStartPanel(c.Frame2Visible);
 
     if (m_label1->text() != c.Label1.caption) {
         // Sized to its text; the longest terms shrink a little so the heading
@@ -287,6 +302,10 @@ void Form1::applyControls()
         m_label1->adjustSize();
     }
     m_label1->setVisible(c.Label1.visible);
+    // A screen reader gets the heading and the cards when the eye does: once the panel is gone.
+    const QString heading = c.Frame2Visible ? QString() : c.Label1.caption;
+    if (m_label1->accessibleName() != heading)
+        m_label1->setAccessibleName(heading);
     if (m_label2->text() != c.Label2.caption)
         setFittedText(m_label2, c.Label2.caption, m_label2->size());
     m_label2->setVisible(c.Label2.visible);
@@ -317,9 +336,11 @@ void Form1::applyControls()
             m_command1->setFocus();
         if (m_shownPicture[t] != tile.picture) {
             widget->setPicture(m_pictures.picture(tile.picture, devicePixelRatioF()));
-            widget->setAccessibleDescription(m_pictures.description(tile.picture));
             m_shownPicture[t] = tile.picture;
         }
+        const QString description = c.Frame2Visible ? QString() : m_pictures.description(tile.picture);
+        if (widget->accessibleDescription() != description)
+            widget->setAccessibleDescription(description);
         widget->setGeometry(twipsRect(tile.left, tile.top, kTileWidth, kTileHeight));
         widget->setBorder(tile.border);
         widget->setEnabled(tile.enabled);
@@ -327,6 +348,41 @@ void Form1::applyControls()
 
     applyTimer(c.Timer1, m_timer1, m_timer1Starts);
     applyTimer(c.Timer2, m_timer2, m_timer2Starts);
+    announceChanges(headingChanged, writesBefore);
+}
+
+// Until Start the panel covers the tiles, "Next Question" and the question box:
+// the keyboard cannot reach them and begins in the name box. Start hands the
+// focus to the first tile.
+void Form1::applyStartPanel(bool shown)
+{
+    m_frame2->setVisible(shown);
+    const Qt::FocusPolicy policy = shown ? Qt::NoFocus : Qt::StrongFocus;
+    const std::initializer_list<QWidget *> covered = {m_tiles[1], m_tiles[2], m_tiles[3],
+                                                       m_tiles[4], m_text3,    m_command1};
+    for (QWidget *widget : covered)
+        widget->setFocusPolicy(policy);
+    if (shown)
+        m_text7->setFocus();
+    else
+        m_tiles[1]->setFocus();
+}
+
+// A screen reader hears the new heading, then the judging message, the degree
+// lines, the rating and the hint, as far as this event wrote and shows them.
+void Form1::announceChanges(bool headingChanged, const std::array<std::uint32_t, 6> &writesBefore)
+{
+    const Form1Controls &c = m_quiz.controls;
+    QStringList news;
+    if (headingChanged && !c.Frame2Visible && !c.Label1.caption.trimmed().isEmpty())
+        news.append(c.Label1.caption);
+    const std::pair<int, const TextBox *> boxes[] = {{2, &c.Text2}, {3, &c.Text3}, {4, &c.Text4},
+                                                     {1, &c.Text1}, {5, &c.Text5}};
+    for (const auto &[number, box] : boxes) {
+        if (writesBefore[number] != m_textWrites[number] && box->visible && !box->text.trimmed().isEmpty())
+            news.append(box->text.trimmed());
+    }
+    m_announcer->announce(news.join(u' '));
 }
 
 void Form1::closeEvent(QCloseEvent *event)

@@ -10,6 +10,7 @@
 #include <array>
 #include <cstdint>
 
+class Announcer;
 class AnswerTile;
 class Form2;
 class QComboBox;
@@ -54,6 +55,8 @@ private:
         applyControls();
     }
     void applyControls();
+    void applyStartPanel(bool shown);
+    void announceChanges(bool headingChanged, const std::array<std::uint32_t, 6> &writesBefore);
     void applyTimer(const Timer &timer, QTimer *qtTimer, std::uint32_t &appliedStarts);
 
     Quiz m_quiz;
@@ -79,6 +82,7 @@ private:
     QPushButton *m_command4 = nullptr;
     QPushButton *m_command5 = nullptr;
     WordList *m_list1 = nullptr;
+    Announcer *m_announcer = nullptr;
 
     QPointer<Form2> m_form2;  // made on first use; its close box discards it
     QTimer *m_timer1 = nullptr;

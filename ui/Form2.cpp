@@ -1,5 +1,6 @@
 #include "Form2.h"
 
+#include "AccessibleRoles.h"
 #include "Contact.h"
 #include "ControlFactory.h"
 #include "KeptTextSurface.h"
@@ -46,18 +47,22 @@ const char *const kHelpLines[] = {
 Form2::Form2(QWidget *parent) : QWidget(parent, Qt::Window)
 {
     setObjectName(QStringLiteral("Form2"));
+    AccessibleRoles::setRole(this, QAccessible::Window);  // named by its caption
+    setGround(this, kCream);  // what shows beside the results table, as the own surface would
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     setFixedSize(twipsToPixels(kClientWidth), twipsToPixels(kClientHeight));
 
     // From the bottom of the stack up: own surface, results surface, button, scroll bar.
     m_surface = new KeptTextSurface(this);
     m_surface->setObjectName(QStringLiteral("Form2Surface"));
+    m_surface->setAccessibleName(QStringLiteral("Help"));
     m_surface->setGeometry(rect());
     m_surface->setFont(arial(12));
     setGround(m_surface, kCream);
 
     m_picture1 = new KeptTextSurface(this);
     m_picture1->setObjectName(QStringLiteral("Picture1"));
+    m_picture1->setAccessibleName(QStringLiteral("Results"));
     m_picture1->setGeometry(twipsRect(0, 0, 7695, kResultSurfaceHeight));
     m_picture1->setFont(dialogFont());
     setGround(m_picture1, kCream);
@@ -80,6 +85,7 @@ void Form2::mhelp()
 {
     setWindowTitle(QStringLiteral("Vexlor - Help"));
     m_surface->clear();
+    m_surface->show();
     show();
     m_picture1->hide();
     m_vscroll1->hide();
@@ -105,6 +111,8 @@ void Form2::fitHelpText()
 
 void Form2::mresult(const std::vector<PrintLine> &resultRows)
 {
+    // The table covers the own surface; hidden, its old help text is not read out.
+    m_surface->hide();
     m_picture1->show();
     m_vscroll1->show();
     setWindowTitle(QStringLiteral("Vexlor - Result"));

@@ -1,5 +1,6 @@
 #include "FrmSplash.h"
 
+#include "AccessibleRoles.h"
 #include "Contact.h"
 #include "ControlFactory.h"
 #include "Pictures.h"
@@ -64,6 +65,9 @@ QLabel *sizedLabel(QWidget *parent, int left, int top, int room, const QString &
 FrmSplash::FrmSplash(QWidget *parent) : QWidget(parent, Qt::Tool | Qt::FramelessWindowHint)
 {
     setObjectName(QStringLiteral("frmSplash"));
+    // No caption on screen, but a screen reader announces it as a named dialog.
+    AccessibleRoles::setRole(this, QAccessible::Dialog);
+    setAccessibleName(QStringLiteral("Vexlor"));
     setFixedSize(twipsToPixels(8400), twipsToPixels(7050));
     setGround(this, kBlue);
 

@@ -1,11 +1,14 @@
 #include "KeptTextSurface.h"
 
+#include "AccessibleRoles.h"
+
 #include <QPaintEvent>
 #include <QPainter>
 
 KeptTextSurface::KeptTextSurface(QWidget *parent) : QWidget(parent)
 {
     setAutoFillBackground(true);
+    AccessibleRoles::setRole(this, QAccessible::EditableText);  // read-only text, line by line
 }
 
 void KeptTextSurface::clear()
@@ -70,4 +73,71 @@ void KeptTextSurface::paintEvent(QPaintEvent *event)
             }
         }
     }
+}
+
+QString KeptTextSurface::text() const
+{
+    QStringList lines;
+    for (const PrintLine &line : m_lines)
+        lines.append(printInColumns(line));
+    return lines.join(u'\n');
+}
+
+std::vector<int> KeptTextSurface::characterEdges(const PrintLine &line) const
+{
+    const QFontMetrics metrics = fontMetrics();
+    const int zoneWidth = kZoneColumns * metrics.averageCharWidth();
+    std::vector<int> edges{0};
+    int x = 0;
+    qsizetype column = 0;
+    for (const PrintItem &item : line) {
+        if (item.kind == PrintItem::Kind::Text) {
+            for (qsizetype i = 1; i <= item.text.size(); ++i)
+                edges.push_back(x + metrics.horizontalAdvance(item.text.left(i)));
+            x += metrics.horizontalAdvance(item.text);
+            column += item.text.size();
+        } else {
+            // The blanks of a zone move share the gap up to the next zone.
+            const qsizetype blanks = (column / kZoneColumns + 1) * kZoneColumns - column;
+            const int next = (x / zoneWidth + 1) * zoneWidth;
+            for (qsizetype i = 1; i <= blanks; ++i)
+                edges.push_back(x + static_cast<int>((next - x) * i / blanks));
+            x = next;
+            column += blanks;
+        }
+    }
+    return edges;
+}
+
+QRect KeptTextSurface::characterRect(int offset) const
+{
+    const int lineHeight = fontMetrics().height();
+    int lineStart = 0;
+    for (std::size_t i = 0; i < m_lines.size(); ++i) {
+        const std::vector<int> edges = characterEdges(m_lines[i]);
+        const int length = static_cast<int>(edges.size()) - 1;
+        if (offset >= lineStart && offset <= lineStart + length) {  // the line break sits at its end
+            const int column = offset - lineStart;
+            const int right = column < length ? edges[column + 1] : edges[column];
+            return QRect(edges[column], static_cast<int>(i) * lineHeight, right - edges[column], lineHeight);
+        }
+        lineStart += length + 1;
+    }
+    return QRect();
+}
+
+int KeptTextSurface::offsetAt(const QPoint &point) const
+{
+    const int line = point.y() / fontMetrics().height();
+    if (point.y() < 0 || line >= static_cast<int>(m_lines.size()))
+        return -1;
+    int lineStart = 0;
+    for (int i = 0; i < line; ++i)
+        lineStart += static_cast<int>(printInColumns(m_lines[static_cast<std::size_t>(i)]).size()) + 1;
+    const std::vector<int> edges = characterEdges(m_lines[static_cast<std::size_t>(line)]);
+    for (std::size_t c = 0; c + 1 < edges.size(); ++c) {
+        if (point.x() >= edges[c] && point.x() < edges[c + 1])
+            return lineStart + static_cast<int>(c);
+    }
+    return -1;
 }

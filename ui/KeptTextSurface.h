@@ -25,11 +25,20 @@ public:
     int contentHeight() const;
     int contentWidth() const;
 
+    // What the surface reads as text: one line each, zone moves filled with
+    // blanks as in the report file.
+    QString text() const;
+    // Where the character at an offset of text() is drawn, and back.
+    QRect characterRect(int offset) const;
+    int offsetAt(const QPoint &point) const;
+
 protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
     int zoneWidth() const;
+    // The left edge of each character of the line as laid out in text(), and its right end.
+    std::vector<int> characterEdges(const PrintLine &line) const;
 
     std::vector<PrintLine> m_lines;
 };

@@ -1,5 +1,8 @@
 #include "WordList.h"
 
+#include <QApplication>
+#include <QKeyEvent>
+
 WordList::WordList(QWidget *parent) : QListWidget(parent)
 {
     setSelectionMode(QAbstractItemView::SingleSelection);
@@ -24,4 +27,20 @@ void WordList::mouseDoubleClickEvent(QMouseEvent *event)
 {
     QListWidget::mouseDoubleClickEvent(event);
     emit doubleClicked();
+}
+
+void WordList::keyPressEvent(QKeyEvent *event)
+{
+    const bool searching = m_lastTyped.isValid() && m_lastTyped.elapsed() < QApplication::keyboardInputInterval();
+    const bool space = event->key() == Qt::Key_Space && event->modifiers() == Qt::NoModifier && !searching;
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter || space) {
+        // The entry under the focus is the one chosen, as a double-click selects what it hits.
+        if (QListWidgetItem *item = currentItem())
+            setCurrentItem(item, QItemSelectionModel::ClearAndSelect);
+        emit doubleClicked();
+        return;
+    }
+    if (!event->text().isEmpty() && event->text().at(0).isPrint())
+        m_lastTyped.start();
+    QListWidget::keyPressEvent(event);
 }

@@ -1,9 +1,12 @@
 #pragma once
 
+#include <QElapsedTimer>
 #include <QListWidget>
 
 // The word list. A double-click anywhere in it counts, also on empty space with
-// nothing selected; the selection is settled before the signal is sent.
+// nothing selected; the selection is settled before the signal is sent. Return,
+// keypad Enter and Space count as a double-click too, except a Space typed
+// within a term while the list still searches for what is typed.
 class WordList : public QListWidget {
     Q_OBJECT
 
@@ -22,4 +25,8 @@ signals:
 
 protected:
     void mouseDoubleClickEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+
+private:
+    QElapsedTimer m_lastTyped;  // since the last letter typed to search the list
 };
