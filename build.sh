@@ -5,9 +5,9 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 
-packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-multimedia-dev qt6-qpa-plugins libgl-dev
+packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-qpa-plugins libgl-dev
           libgif-dev fonts-liberation fonts-dejavu-core xvfb xauth xdotool imagemagick
-          desktop-file-utils appstream)
+          desktop-file-utils appstream libpulse-dev libasound2-dev pulseaudio pulseaudio-utils sox)
 
 install_missing() {
     local missing=()

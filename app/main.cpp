@@ -44,5 +44,6 @@ int main(int argc, char *argv[])
         QApplication::setQuitOnLastWindowClosed(true);
     });
     splash->show();
+    cues.loadAfterFirstPaint(*splash);
     return QApplication::exec();
 }
