@@ -3,10 +3,8 @@
 #include "SoundBackend.h"
 
 #include <QCoreApplication>
-#include <QEvent>
 #include <QFileInfo>
 #include <QLatin1String>
-#include <QTimer>
 
 #include <dlfcn.h>
 
@@ -89,21 +87,6 @@ SoundCues::~SoundCues()
 {
     if (m_loader.joinable())
         m_loader.join();
-}
-
-void SoundCues::loadAfterFirstPaint(QObject &window)
-{
-    window.installEventFilter(this);
-}
-
-bool SoundCues::eventFilter(QObject *watched, QEvent *event)
-{
-    if (event->type() == QEvent::Paint) {
-        watched->removeEventFilter(this);
-        // After the paint has reached the screen, not within it.
-        QTimer::singleShot(0, this, &SoundCues::load);
-    }
-    return QObject::eventFilter(watched, event);
 }
 
 void SoundCues::load()

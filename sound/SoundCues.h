@@ -3,7 +3,6 @@
 #include "CuePlayer.h"
 #include "CueRequests.h"
 
-#include <QObject>
 #include <QString>
 
 #include <array>
@@ -14,9 +13,9 @@ class SoundBackend;
 
 // The eleven cue players. A request only notes the cue for the sound thread
 // and returns at once; missing or broken wave files and a missing sound
-// device simply stay silent. The sound layer itself is a module loaded on a
-// worker thread once the first window has been painted.
-class SoundCues : public QObject, public CuePlayer {
+// device simply stay silent. The sound layer itself is a module that load()
+// brings in on a worker thread, so that the program can start without it.
+class SoundCues : public CuePlayer {
 public:
     explicit SoundCues(QString waveFolder = defaultWaveFolder());
     ~SoundCues() override;
@@ -27,9 +26,8 @@ public:
     SoundCues(const SoundCues &) = delete;
     SoundCues &operator=(const SoundCues &) = delete;
 
-    // Loads the sound layer right after the first paint of `window`.
-    void loadAfterFirstPaint(QObject &window);
-    // Loads it now, on a worker thread; later calls do nothing.
+    // Loads the sound layer on a worker thread; later calls do nothing. Cues
+    // asked for before it is ready play once it is, unless they are stale.
     void load();
 
     void PlayCue(Cue player, const CueCommands &commands) override;
@@ -38,9 +36,6 @@ public:
     // and how many "play" words it has executed.
     QString boundFile(Cue player) const;
     int playRequests(Cue player) const;
-
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     struct Player {
