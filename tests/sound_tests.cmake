@@ -7,7 +7,7 @@ add_dependencies(tst_soundcues vexlor_waves)
 add_test(NAME tst_soundcues COMMAND tst_soundcues)
 
 set_tests_properties(tst_soundcues PROPERTIES
-    LABELS sound ENVIRONMENT QT_QPA_PLATFORM=offscreen)
+    LABELS sound TIMEOUT 120 ENVIRONMENT QT_QPA_PLATFORM=offscreen)
 
 # The real game heard through a private PulseAudio server; skipped only where none can start.
 add_test(NAME e2e_sound
