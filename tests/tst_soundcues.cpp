@@ -230,6 +230,14 @@ private slots:
         cues.load();
         QTRY_COMPARE_WITH_TIMEOUT(pactl({"list", "samples", "short"}).count("vexlor-"), kCueCount, 5000);
 
+        // Asked again while it plays, a cue starts over: one stream, not two.
+        cues.PlayCue(Cue::MMControl11, kAlarmCommands);
+        QTest::qWait(150);
+        cues.PlayCue(Cue::MMControl11, kAlarmCommands);
+        QTest::qWait(100);
+        QCOMPARE(pactl({"list", "sink-inputs", "short"}).count('\n'), 1);
+        QTest::qWait(1000);
+
         const qint64 idle = longestStall(1500, [] {});
         int next = 0;
         qint64 longestRequest = 0;
