@@ -3,6 +3,7 @@
 #include "SoundBackend.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QFileInfo>
 #include <QLatin1String>
 
@@ -52,8 +53,9 @@ std::string backendModulePath()
     const QString beside = QCoreApplication::applicationDirPath();
     const QString built = beside + u'/' + QLatin1String(kSoundBackendFileName);
     if (QFileInfo::exists(built))
-        return built.toStdString();
-    return (beside + QStringLiteral("/" VEXLOR_PRIVATE_LIBDIR_FROM_BIN "/") + QLatin1String(kSoundBackendFileName))
+        return QFile::encodeName(built).toStdString();
+    return QFile::encodeName(beside + QStringLiteral("/" VEXLOR_PRIVATE_LIBDIR_FROM_BIN "/")
+                             + QLatin1String(kSoundBackendFileName))
         .toStdString();
 }
 
@@ -95,7 +97,8 @@ void SoundCues::load()
         return;
     std::array<std::string, kCueCount> waves;
     for (int i = 0; i < kCueCount; ++i)
-        waves[static_cast<std::size_t>(i)] = (m_folder + u'/' + fileNameOf(static_cast<Cue>(i + 1))).toStdString();
+        waves[static_cast<std::size_t>(i)] =
+            QFile::encodeName(m_folder + u'/' + fileNameOf(static_cast<Cue>(i + 1))).toStdString();
     m_loader = std::thread([this, module = backendModulePath(), waves] {
         m_backend = loadBackend(module, m_requests, waves);
     });
