@@ -86,21 +86,23 @@ heard_after() {
 }
 
 # Clicks at (x, y) and checks that a cue from the list $3 is heard within the
-# delay; sets $cue. The pointer moves first, so the click alone is timed.
+# delay of the click, counted from when xdotool has sent it (press and release;
+# a cue already sounding then counts as 0); sets $cue. The pointer moves first, so the click alone is timed.
 click_expecting() {
     xdotool mousemove "$1" "$2"
     sleep 0.1
-    local t
-    t=$(now_us)
-    xdotool click 1
+    local asked sent
+    asked=$(now_us)
+    xdotool click --delay 0 1  # without its usual 100 ms rest after the click
+    sent=$(now_us)
     sleep 0.15
     pactl list sink-inputs >> "$work/inputs"  # what the mixer shows while the cue plays
     sleep 0.65
-    read -r delay cue <<< "$(heard_after "$t")"
+    read -r delay cue <<< "$(heard_after "$sent")"
     [ "$delay" != none ] || fail "no cue after the click at $1,$2 (expected one of $3)"
     [[ " $3 " == *" $cue "* ]] || fail "cue $cue after the click at $1,$2, expected one of $3"
     awk -v d="$delay" -v m="$max_delay_ms" 'BEGIN { exit !(d <= m) }' || fail "cue $cue took $delay ms (at most $max_delay_ms)"
-    echo "cue $cue after $delay ms"
+    echo "cue $cue after $delay to $(awk -v d="$delay" -v x=$((sent - asked)) 'BEGIN { printf "%.1f", d + x / 1000 }') ms"
 }
 
 start_game() {
