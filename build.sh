@@ -5,9 +5,10 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 
-packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-multimedia-dev qt6-qpa-plugins libgl-dev
+packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-qpa-plugins libgl-dev
           libgif-dev fonts-liberation fonts-dejavu-core xvfb xauth xdotool imagemagick
-          desktop-file-utils appstream strace locales dbus at-spi2-core python3-pyatspi)
+          desktop-file-utils appstream strace locales dbus at-spi2-core python3-pyatspi
+          libpulse-dev libasound2-dev pulseaudio pulseaudio-utils sox)
 
 install_missing() {
     local missing=()

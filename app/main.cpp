@@ -1,3 +1,4 @@
+#include "AfterFirstPaint.h"
 #include "FixedSeedRandom.h"
 #include "Form1.h"
 #include "FrmSplash.h"
@@ -28,7 +29,6 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("Vexlor"));
     QApplication::setApplicationVersion(QStringLiteral("1.0"));
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.quelro.Vexlor"));
-    QApplication::setWindowIcon(programIcon());
     // Between the splash and the main window no window is shown; that must not end the program.
     QApplication::setQuitOnLastWindowClosed(false);
 
@@ -43,6 +43,12 @@ int main(int argc, char *argv[])
         form->show();
         form->activateWindow();  // the keyboard goes on in the game, also without a window manager
         QApplication::setQuitOnLastWindowClosed(true);
+    });
+    // What the splash does not show waits until it is on screen: the sound layer, and the
+    // window icon, which the window system would otherwise have decoded in all its sizes first.
+    new AfterFirstPaint(*splash, [&cues] {
+        cues.load();
+        QApplication::setWindowIcon(programIcon());
     });
     splash->show();
     return QApplication::exec();

@@ -1,94 +1,92 @@
-// Start-up of the game's main window against a bare Qt window, each started as
-// a fresh process the same way and ended at its first paint.
-//   bench_startup            runs both side by side and prints the ratios
-//   bench_startup form1|splash|bare|label   one child run (used by the driver)
-// The bare window with one label shows what the first text costs any Qt
-// program: loading the font database.
-#include "FixedSeedRandom.h"
-#include "Form1.h"
-#include "FrmSplash.h"
-#include "SystemTimeOfDay.h"
-
-#include <QApplication>
-#include <QCoreApplication>
-#include <QLabel>
-#include <QEvent>
-#include <QTimer>
-#include <QWidget>
-
+// Start-up of the game against a bare Qt window with one label, both built by
+// the same CMake with the same flags and started as fresh processes the same
+// way. A probe preloaded into each reports the first paint of its windows; the
+// game's run presses "OK" on the splash at once, so one run times both the
+// splash and Form1. Rounds interleave so both see the same machine.
+//   bench_startup [ROUNDS]
 #include <algorithm>
-#include <chrono>
 #include <cstdio>
-#include <cstring>
+#include <cstdlib>
+#include <fcntl.h>
+#include <ctime>
 #include <spawn.h>
+#include <string>
 #include <sys/resource.h>
 #include <sys/wait.h>
+#include <unistd.h>
 #include <vector>
 
 extern char **environ;
 
 namespace {
 
-class SilentCues final : public CuePlayer {
-public:
-    void PlayCue(Cue, const CueCommands &) override {}
+struct Run {
+    std::vector<double> paintsMs;  // first paint of each window, from the spawn
+    double peakMiB = 0;
+    double cpuMs = 0;  // user and system time: steadier than wall time on a busy machine
 };
 
-// Quits the application at the first paint of the watched window.
-class FirstPaint final : public QObject {
-public:
-    bool eventFilter(QObject *watched, QEvent *event) override
-    {
-        if (event->type() == QEvent::Paint)
-            QTimer::singleShot(0, QCoreApplication::instance(), &QCoreApplication::quit);
-        return QObject::eventFilter(watched, event);
-    }
-};
-
-enum class Window { Game, Splash, Bare, Label };
-
-int runChild(int argc, char *argv[], Window kind)
+long long monotonicNanoseconds()
 {
-    QApplication app(argc, argv);
-    FirstPaint firstPaint;
-    SystemTimeOfDay clock;
-    FixedSeedRandom random;
-    SilentCues cues;
-    std::unique_ptr<QWidget> window;
-    if (kind == Window::Game)
-        window = std::make_unique<Form1>(clock, random, cues);
-    else if (kind == Window::Splash)
-        window = std::make_unique<FrmSplash>();
-    else if (kind == Window::Label)
-        window = std::make_unique<QLabel>(QStringLiteral("Vexlor"));
-    else
-        window = std::make_unique<QWidget>();
-    if (kind == Window::Bare || kind == Window::Label)
-        window->resize(759, 492);
-    window->installEventFilter(&firstPaint);
-    window->show();
-    return QApplication::exec();
+    timespec now{};
+    clock_gettime(CLOCK_MONOTONIC, &now);
+    return now.tv_sec * 1'000'000'000LL + now.tv_nsec;
 }
 
-struct Run {
-    double milliseconds;
-    long peakKiB;
-};
-
-Run spawnChild(const char *self, const char *mode)
+// Starts the program with the probe preloaded and reads the paint times it reports.
+Run measure(const char *program, const char *press)
 {
-    const auto begin = std::chrono::steady_clock::now();
-    pid_t pid = 0;
-    char *args[] = {const_cast<char *>(self), const_cast<char *>(mode), nullptr};
-    if (posix_spawn(&pid, self, nullptr, nullptr, args, environ) != 0) {
-        std::perror("posix_spawn");
+    std::vector<std::string> env;
+    for (char **e = environ; *e; ++e)
+        env.emplace_back(*e);
+    env.push_back(std::string("LD_PRELOAD=") + VEXLOR_PROBE_LIBRARY);
+    if (press)
+        env.push_back(std::string("VEXLOR_PROBE_PRESS=") + press);
+    std::vector<char *> envp;
+    for (std::string &e : env)
+        envp.push_back(e.data());
+    envp.push_back(nullptr);
+
+    int fds[2];
+    if (pipe(fds) != 0) {
+        std::perror("pipe");
         std::exit(1);
     }
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_adddup2(&actions, fds[1], STDOUT_FILENO);
+    posix_spawn_file_actions_addclose(&actions, fds[0]);
+    posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
+    char *args[] = {const_cast<char *>(program), nullptr};
+    pid_t pid = 0;
+    const long long begin = monotonicNanoseconds();
+    if (posix_spawn(&pid, program, &actions, nullptr, args, envp.data()) != 0) {
+        std::perror(program);
+        std::exit(1);
+    }
+    posix_spawn_file_actions_destroy(&actions);
+    close(fds[1]);
+    std::string output;
+    char buffer[256];
+    for (ssize_t n; (n = read(fds[0], buffer, sizeof buffer)) > 0;)
+        output.append(buffer, static_cast<std::size_t>(n));
+    close(fds[0]);
     int status = 0;
     rusage usage{};
     wait4(pid, &status, 0, &usage);
-    const auto end = std::chrono::steady_clock::now();
-    return {std::chrono::duration<double, std::milli>(end - begin).count(), usage.ru_maxrss};
+
+    Run run;
+    run.peakMiB = usage.ru_maxrss / 1024.0;
+    run.cpuMs = (usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) * 1e3
+                + (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e3;
+    for (std::size_t at = 0, end; (end = output.find('\n', at)) != std::string::npos; at = end + 1)
+        run.paintsMs.push_back((std::stoll(output.substr(at, end - at)) - begin) / 1e6);
+    const std::size_t expected = press ? 2 : 1;
+    if (run.paintsMs.size() != expected) {
+        std::fprintf(stderr, "%s reported %zu first paints, expected %zu\n", program, run.paintsMs.size(), expected);
+        std::exit(1);
+    }
+    return run;
 }
 
 double median(std::vector<double> values)
@@ -101,38 +99,31 @@ double median(std::vector<double> values)
 
 int main(int argc, char *argv[])
 {
-    if (argc > 1 && std::strcmp(argv[1], "form1") == 0)
-        return runChild(argc, argv, Window::Game);
-    if (argc > 1 && std::strcmp(argv[1], "splash") == 0)
-        return runChild(argc, argv, Window::Splash);
-    if (argc > 1 && std::strcmp(argv[1], "bare") == 0)
-        return runChild(argc, argv, Window::Bare);
-    if (argc > 1 && std::strcmp(argv[1], "label") == 0)
-        return runChild(argc, argv, Window::Label);
-
-    constexpr int kRounds = 15;
-    std::vector<double> gameTimes, bareTimes, labelTimes, splashTimes;
-    long gamePeak = 0, barePeak = 0, splashPeak = 0;
-    for (int i = 0; i < kRounds; ++i) {  // interleaved, so all see the same machine
-        const Run bare = spawnChild(argv[0], "bare");
-        const Run game = spawnChild(argv[0], "form1");
-        labelTimes.push_back(spawnChild(argv[0], "label").milliseconds);
-        const Run splash = spawnChild(argv[0], "splash");
-        splashTimes.push_back(splash.milliseconds);
-        splashPeak = std::max(splashPeak, splash.peakKiB);
-        bareTimes.push_back(bare.milliseconds);
-        gameTimes.push_back(game.milliseconds);
-        barePeak = std::max(barePeak, bare.peakKiB);
-        gamePeak = std::max(gamePeak, game.peakKiB);
+    const int rounds = argc > 1 ? std::max(1, std::atoi(argv[1])) : 15;
+    std::vector<double> bare, splash, form1, bareRss, splashRss, form1Rss, bareCpu, splashCpu, form1Cpu;
+    for (int i = 0; i < rounds; ++i) {
+        const Run b = measure(VEXLOR_BARE_PROGRAM, nullptr);
+        const Run s = measure(VEXLOR_GAME_PROGRAM, nullptr);
+        const Run g = measure(VEXLOR_GAME_PROGRAM, "OK");
+        bare.push_back(b.paintsMs[0]);
+        splash.push_back(g.paintsMs[0]);
+        form1.push_back(g.paintsMs[1]);
+        bareRss.push_back(b.peakMiB);
+        splashRss.push_back(s.peakMiB);
+        form1Rss.push_back(g.peakMiB);
+        bareCpu.push_back(b.cpuMs);
+        splashCpu.push_back(s.cpuMs);
+        form1Cpu.push_back(g.cpuMs);
     }
-    const double game = median(gameTimes), bare = median(bareTimes);
-    std::printf("start-up to first paint (median of %d): Form1 %.1f ms, bare window %.1f ms, ratio %.2fx\n", kRounds,
-                game, bare, game / bare);
-    std::printf("start-up to first paint: splash %.1f ms, ratio to the bare window %.2fx\n", median(splashTimes),
-                median(splashTimes) / bare);
-    std::printf("for scale, a bare window with one label: %.1f ms; Form1 against it %.2fx\n", median(labelTimes),
-                game / median(labelTimes));
-    std::printf("peak RSS: Form1 %.1f MiB, splash %.1f MiB, bare window %.1f MiB; Form1 %+.1f MiB over bare\n",
-                gamePeak / 1024.0, splashPeak / 1024.0, barePeak / 1024.0, (gamePeak - barePeak) / 1024.0);
+    const double base = median(bare);
+    std::printf("first paint, median of %d: bare window with one label %.1f ms\n", rounds, base);
+    std::printf("  splash %.1f ms = %.2fx bare    Form1 (OK pressed at once) %.1f ms = %.2fx bare\n",
+                median(splash), median(splash) / base, median(form1), median(form1) / base);
+    const double baseCpu = median(bareCpu);
+    std::printf("CPU time to first paint: bare %.1f ms, splash %.1f ms = %.2fx, Form1 %.1f ms = %.2fx\n", baseCpu,
+                median(splashCpu), median(splashCpu) / baseCpu, median(form1Cpu), median(form1Cpu) / baseCpu);
+    std::printf("peak RSS: bare %.1f MiB, splash %.1f MiB (%+.1f), Form1 %.1f MiB (%+.1f)\n", median(bareRss),
+                median(splashRss), median(splashRss) - median(bareRss), median(form1Rss),
+                median(form1Rss) - median(bareRss));
     return 0;
 }

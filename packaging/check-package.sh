@@ -10,7 +10,6 @@ trap 'rm -rf "$scratch"' EXIT
 (cd "$build" && cpack -G DEB -B "$scratch/out" > "$scratch/cpack.log") || { cat "$scratch/cpack.log"; exit 1; }
 deb=$(ls "$scratch"/out/vexlor_*.deb)
 info=$(dpkg-deb --info "$deb")  # whole, so that grep -q cannot cut the pipe short
-grep -q 'Depends:.*libqt6multimedia6' <<< "$info"
 root="$scratch/root"
 dpkg-deb -x "$deb" "$root"
 
@@ -20,6 +19,7 @@ appstreamcli validate --no-net "$root/usr/share/metainfo/$app.metainfo.xml" > /d
 for size in 16 32 48 64 128 256; do
     test -s "$root/usr/share/icons/hicolor/${size}x${size}/apps/$app.png"
 done
+find "$root/usr/lib" -path '*/vexlor/libvexlor-cues.so' | grep -q . || { echo "the sound module is not installed"; exit 1; }
 for wave in tri1 right1 help1 vb b suf g vg wo ex Alarm; do
     test -s "$root/usr/share/vexlor/sounds/$wave.wav"
 done
@@ -36,6 +36,9 @@ for i in \$(seq 1 50); do
     sleep 0.2
 done
 xdotool search --onlyvisible --pid \$pid > /dev/null
+# Once the window is up, the sound module is found in the package's private folder and loaded.
+for i in \$(seq 1 25); do grep -q libvexlor-cues.so /proc/\$pid/maps && break; sleep 0.2; done
+grep -q libvexlor-cues.so /proc/\$pid/maps || { echo "the installed game did not load its sound module"; exit 1; }
 kill -0 \$pid
 kill \$pid
 SH

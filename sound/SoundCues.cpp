@@ -1,13 +1,16 @@
 #include "SoundCues.h"
 
-#include <QAudioDevice>
+#include "SoundBackend.h"
+
+#include <QCoreApplication>
+#include <QFile>
 #include <QFileInfo>
 #include <QLatin1String>
-#include <QMediaDevices>
-#include <QSoundEffect>
-#include <QUrl>
+
+#include <dlfcn.h>
 
 #include <cstddef>
+#include <string>
 #include <string_view>
 #include <utility>
 
@@ -38,14 +41,41 @@ bool isValid(Cue cue)
     return n >= 1 && n <= kCueCount;
 }
 
+QString fileNameOf(Cue cue)
+{
+    const std::string_view name = cueFileName(cue);
+    return QLatin1String(name.data(), static_cast<qsizetype>(name.size()));
+}
+
+// The module beside the program in a build tree, in the package's private library folder once installed.
+std::string backendModulePath()
+{
+    const QString beside = QCoreApplication::applicationDirPath();
+    const QString built = beside + u'/' + QLatin1String(kSoundBackendFileName);
+    if (QFileInfo::exists(built))
+        return QFile::encodeName(built).toStdString();
+    return QFile::encodeName(beside + QStringLiteral("/" VEXLOR_PRIVATE_LIBDIR_FROM_BIN "/")
+                             + QLatin1String(kSoundBackendFileName))
+        .toStdString();
+}
+
+std::unique_ptr<SoundBackend> loadBackend(const std::string &module, CueRequests &requests,
+                                          const std::array<std::string, kCueCount> &waves)
+{
+    void *handle = dlopen(module.c_str(), RTLD_NOW | RTLD_LOCAL);
+    if (!handle)
+        return {};
+    // Never unloaded: its threads end with the backend, but libraries it pulled in may keep some.
+    const auto create = reinterpret_cast<CreateSoundBackend>(dlsym(handle, kCreateSoundBackendSymbol));
+    return std::unique_ptr<SoundBackend>(create ? create(requests, waves) : nullptr);
+}
+
 }  // namespace
 
 QString SoundCues::defaultWaveFolder()
 {
     const QString beside = QCoreApplication::applicationDirPath();
-    const std::string_view alarm = cueFileName(Cue::MMControl11);
-    const QString probe = QLatin1String(alarm.data(), static_cast<qsizetype>(alarm.size()));
-    if (QFileInfo::exists(beside + u'/' + probe))
+    if (QFileInfo::exists(beside + u'/' + fileNameOf(Cue::MMControl11)))
         return beside;
     return QFileInfo(beside + QStringLiteral("/../share/vexlor/sounds")).absoluteFilePath();
 }
@@ -55,7 +85,24 @@ SoundCues::SoundCues(QString waveFolder)
 {
 }
 
-SoundCues::~SoundCues() = default;
+SoundCues::~SoundCues()
+{
+    if (m_loader.joinable())
+        m_loader.join();
+}
+
+void SoundCues::load()
+{
+    if (m_loader.joinable())
+        return;
+    std::array<std::string, kCueCount> waves;
+    for (int i = 0; i < kCueCount; ++i)
+        waves[static_cast<std::size_t>(i)] =
+            QFile::encodeName(m_folder + u'/' + fileNameOf(static_cast<Cue>(i + 1))).toStdString();
+    m_loader = std::thread([this, module = backendModulePath(), waves] {
+        m_backend = loadBackend(module, m_requests, waves);
+    });
+}
 
 void SoundCues::PlayCue(Cue player, const CueCommands &commands)
 {
@@ -65,50 +112,21 @@ void SoundCues::PlayCue(Cue player, const CueCommands &commands)
     for (std::string_view text : {commands.open, commands.play, commands.rewind}) {
         switch (parseWord(text)) {
         case Word::Open:
-            open(target, player);
+            if (target.file.isEmpty())
+                target.file = m_folder + u'/' + fileNameOf(player);
             break;
         case Word::Play:
-            play(target);
+            ++target.plays;
+            if (!target.file.isEmpty())
+                m_requests.request(static_cast<int>(indexOf(player)));
             break;
         case Word::Rewind:
-            // QSoundEffect always plays from the start, so there is nothing to rewind.
+            // Every play starts the cue from its beginning, so there is nothing to rewind.
             break;
         case Word::Unknown:
             break;
         }
     }
-}
-
-void SoundCues::open(Player &player, Cue cue)
-{
-    if (player.file.isEmpty()) {
-        const std::string_view name = cueFileName(cue);
-        player.file = m_folder + u'/' + QLatin1String(name.data(), static_cast<qsizetype>(name.size()));
-    }
-    ensureEffect(player);
-}
-
-void SoundCues::play(Player &player)
-{
-    ++player.plays;
-    ensureEffect(player);
-    if (!player.effect)
-        return;
-    // A repeated request starts the cue again from its beginning.
-    if (player.effect->isPlaying())
-        player.effect->stop();
-    player.effect->play();
-}
-
-void SoundCues::ensureEffect(Player &player)
-{
-    // Without a file or a device there is nothing to hear, and Qt would only warn;
-    // retried on each play so a device or file that turns up later is heard.
-    if (player.effect || player.file.isEmpty() || !QFileInfo(player.file).isFile()
-        || QMediaDevices::defaultAudioOutput().isNull())
-        return;
-    player.effect = std::make_unique<QSoundEffect>();
-    player.effect->setSource(QUrl::fromLocalFile(player.file));
 }
 
 QString SoundCues::boundFile(Cue player) const

@@ -185,6 +185,14 @@ void TestCards::everyCardIsAGifOfItsShape()
     QCOMPARE(icon.localColours, 16);
     QCOMPARE(Pictures::named(QStringLiteral("window.png")).size(), QSize(828, 531));
     QCOMPARE(Pictures::named(QStringLiteral("icon-256.png")).size(), QSize(256, 256));
+    // The splash shows PNG copies of its GIFs: the very same pixels (premultiplied, so all clear ones match).
+    for (const char *name : {"splash-triangle", "splash-sinh", "icon"}) {
+        const auto argb = [&](const char *suffix) {
+            return QImage(Pictures::path(QLatin1String(name) + QLatin1String(suffix)))
+                .convertToFormat(QImage::Format_ARGB32_Premultiplied);
+        };
+        QVERIFY2(!argb(".gif").isNull() && argb(".png") == argb(".gif"), name);
+    }
 }
 
 void TestCards::picturesMapToQuestionsAndPositions()

@@ -1,4 +1,4 @@
-// Renders the picture sources into GIF89a files (and PNG icon sizes), and
+// Renders the picture sources into GIF89a files (and PNG icon sizes and copies), and
 // writes the cards' descriptions beside them.
 //   vexlor_cardc [--complete] [--draft] OUTDIR SOURCE...
 // With --complete, the sources must hold all hundred questions. Cards that fail
@@ -13,6 +13,7 @@
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
+#include <QImage>
 #include <QMap>
 #include <QSaveFile>
 
@@ -74,8 +75,13 @@ int run(const QStringList &arguments)
     for (const CardFile &file : files) {
         const QString &path = file.path;
         if (file.question == 0) {
-            for (const CardSource &picture : file.pictures)
+            for (const CardSource &picture : file.pictures) {
                 writePicture(out, picture.name, picture);
+                // The same pixels in PNG, which Qt reads without loading an image plugin: shown at start-up.
+                const QString gif = out.filePath(picture.name + QStringLiteral(".gif"));
+                if (!picture.png && !QImage(gif).save(out.filePath(picture.name + QStringLiteral(".png")), "PNG"))
+                    throw std::runtime_error(QStringLiteral("%1: cannot convert to PNG").arg(gif).toStdString());
+            }
             continue;
         }
         const int q = file.question;

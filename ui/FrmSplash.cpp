@@ -41,12 +41,13 @@ QLabel *wrappedLabel(QWidget *parent, const QRect &twips, const QString &text, c
     return l;
 }
 
-// A sample card: the GIF at ratio 1, drawn from its source on denser screens.
+// A sample card: the GIF's pixels at ratio 1 (kept as PNG, which needs no image plugin at start-up),
+// drawn from its source on denser screens.
 QPixmap sample(const QString &name, qreal devicePixelRatio)
 {
     if (devicePixelRatio > 1)
         return Pictures::drawn(QStringLiteral("pictures.cards"), name, devicePixelRatio);
-    return Pictures::named(name + QStringLiteral(".gif"));
+    return Pictures::named(name + QStringLiteral(".png"));
 }
 
 // A heading sized to its text on one line from its top left corner, no wider
@@ -88,7 +89,7 @@ FrmSplash::FrmSplash(QWidget *parent) : QWidget(parent, Qt::Tool | Qt::Frameless
     icon->setObjectName(QStringLiteral("Im1"));
     icon->setGeometry(twipsRect(7330, 75, 795, 840));
     icon->setScaledContents(true);
-    icon->setPixmap(Pictures::named(devicePixelRatioF() > 1 ? QStringLiteral("icon-256.png") : QStringLiteral("icon.gif")));
+    icon->setPixmap(Pictures::named(devicePixelRatioF() > 1 ? QStringLiteral("icon-256.png") : QStringLiteral("icon.png")));
     sizedLabel(m_frame1, 720, 960, 7400, QStringLiteral("Thank you for using Vexlor"), kBlue, arial(24, true))
         ->setObjectName(QStringLiteral("lblCompanyProduct(1)"));
 

@@ -4,6 +4,8 @@
 #include "CardSource.h"
 
 #include <QFile>
+#include <QFileInfo>
+#include <QImageReader>
 #include <QtGlobal>
 
 static void initialiseAssets()
@@ -22,7 +24,11 @@ QString path(const QString &fileName)
 
 QPixmap named(const QString &fileName)
 {
-    return QPixmap(path(fileName));
+    // Told the format by the suffix and not to guess, Qt reads PNG with its own reader and GIF with
+    // its one plugin; left to guess, it loads every image plugin first.
+    QImageReader reader(path(fileName), QFileInfo(fileName).suffix().toLatin1());
+    reader.setAutoDetectImageFormat(false);
+    return QPixmap::fromImage(reader.read());
 }
 
 QPixmap drawn(const QString &sourceFile, const QString &name, qreal devicePixelRatio)

@@ -1,0 +1,228 @@
+// SPDX-FileCopyrightText: 2026 Quelro Programs
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "PulseCues.h"
+
+#include "CueRequests.h"
+
+#include <string_view>
+#include <utility>
+
+namespace {
+
+constexpr std::int64_t kStaleAfterNanoseconds = 1'000'000'000;  // a cue this late would only confuse
+constexpr std::int64_t kCutMarginNanoseconds = 100'000'000;
+constexpr char kAppId[] = "io.github.quelro.Vexlor";
+
+// Names the game in the mixer: who it is, its icon, and that it plays event sounds.
+pa_proplist *eventProperties()
+{
+    pa_proplist *props = pa_proplist_new();
+    pa_proplist_sets(props, PA_PROP_APPLICATION_NAME, "Vexlor");
+    pa_proplist_sets(props, PA_PROP_APPLICATION_ID, kAppId);
+    pa_proplist_sets(props, PA_PROP_APPLICATION_ICON_NAME, kAppId);
+    pa_proplist_sets(props, PA_PROP_MEDIA_ROLE, "event");
+    return props;
+}
+
+}  // namespace
+
+PulseCues::PulseCues(CueRequests &requests, const std::array<std::string, kCueCount> &wavePaths)
+    : m_paths(wavePaths)
+    , m_requests(requests)
+    , m_loop(pa_threaded_mainloop_new())
+{
+    for (std::size_t i = 0; i < m_slots.size(); ++i) {
+        m_slots[i].owner = this;
+        m_slots[i].index = i;
+        m_waves[i] = WaveData::read(m_paths[i]);
+    }
+    if (!m_loop)
+        return;
+    pa_mainloop_api *api = pa_threaded_mainloop_get_api(m_loop);
+    m_wake = api->io_new(api, m_requests.wakeDescriptor(), PA_IO_EVENT_INPUT, &PulseCues::onWake, this);
+    connect();  // at once, so the samples are in the server before the first cue
+    pa_threaded_mainloop_start(m_loop);
+}
+
+PulseCues::~PulseCues()
+{
+    if (!m_loop)
+        return;
+    pa_threaded_mainloop_lock(m_loop);
+    dropContext();
+    if (m_wake)
+        pa_threaded_mainloop_get_api(m_loop)->io_free(m_wake);
+    pa_threaded_mainloop_unlock(m_loop);
+    pa_threaded_mainloop_stop(m_loop);
+    pa_threaded_mainloop_free(m_loop);
+}
+
+void PulseCues::onWake(pa_mainloop_api *, pa_io_event *, int, pa_io_event_flags_t, void *self)
+{
+    auto *cues = static_cast<PulseCues *>(self);
+    const auto asked = cues->m_requests.take();
+    for (std::size_t i = 0; i < asked.size(); ++i)
+        if (asked[i] != 0)
+            cues->m_slots[i].pendingSince = asked[i];
+    cues->serve();
+}
+
+// A cue asked for while there is no server first tries to reach one again.
+void PulseCues::serve()
+{
+    if (settle() && !m_context) {
+        connect();
+        settle();
+    }
+}
+
+// Plays what is asked for as far as the server allows now: through it when it
+// is ready, through ALSA when it failed; while it connects, the cues wait.
+// Returns whether any cue still waits.
+bool PulseCues::settle()
+{
+    const std::int64_t now = CueRequests::nowNanoseconds();
+    bool waiting = false;
+    for (Slot &slot : m_slots) {
+        if (slot.pendingSince != 0 && (now - slot.pendingSince > kStaleAfterNanoseconds || m_waves[slot.index].empty()))
+            slot.pendingSince = 0;
+        waiting = waiting || slot.pendingSince != 0;
+    }
+    const pa_context_state_t state = m_context ? pa_context_get_state(m_context) : PA_CONTEXT_UNCONNECTED;
+    if (state == PA_CONTEXT_READY) {
+        for (Slot &slot : m_slots)
+            if (slot.pendingSince != 0 && slot.uploaded)
+                play(slot);
+    } else if (m_context && !PA_CONTEXT_IS_GOOD(state)) {
+        dropContext();
+        for (Slot &slot : m_slots)
+            if (std::exchange(slot.pendingSince, 0) != 0)
+                m_alsa.play(m_waves[slot.index]);
+    }
+    return waiting;
+}
+
+void PulseCues::connect()
+{
+    for (std::size_t i = 0; i < m_waves.size(); ++i)  // a wave that was missing may be there by now
+        if (m_waves[i].empty())
+            m_waves[i] = WaveData::read(m_paths[i]);
+    pa_proplist *props = eventProperties();
+    m_context = pa_context_new_with_proplist(pa_threaded_mainloop_get_api(m_loop), "Vexlor", props);
+    pa_proplist_free(props);
+    if (!m_context)
+        return;
+    pa_context_set_state_callback(m_context, &PulseCues::onContextState, this);
+    m_connecting = true;
+    pa_context_connect(m_context, nullptr, PA_CONTEXT_NOAUTOSPAWN, nullptr);
+    m_connecting = false;
+}
+
+void PulseCues::dropContext()
+{
+    for (Slot &slot : m_slots) {
+        if (slot.upload) {
+            pa_stream_set_state_callback(slot.upload, nullptr, nullptr);
+            pa_stream_unref(std::exchange(slot.upload, nullptr));
+        }
+        slot.uploaded = false;
+        slot.sinkInput = PA_INVALID_INDEX;
+    }
+    if (!m_context)
+        return;
+    pa_context_set_state_callback(m_context, nullptr, nullptr);
+    pa_context_disconnect(m_context);
+    pa_context_unref(std::exchange(m_context, nullptr));
+}
+
+void PulseCues::onContextState(pa_context *context, void *self)
+{
+    auto *cues = static_cast<PulseCues *>(self);
+    const pa_context_state_t state = pa_context_get_state(context);
+    if (state == PA_CONTEXT_READY)
+        for (Slot &slot : cues->m_slots)
+            cues->upload(slot);
+    if (!cues->m_connecting && (state == PA_CONTEXT_READY || !PA_CONTEXT_IS_GOOD(state)))
+        cues->settle();
+}
+
+void PulseCues::upload(Slot &slot)
+{
+    const WaveData &wave = m_waves[slot.index];
+    if (wave.empty() || slot.upload)
+        return;
+    const pa_sample_spec spec{PA_SAMPLE_S16LE, wave.rate(), static_cast<std::uint8_t>(wave.channels())};
+    pa_proplist *props = eventProperties();
+    pa_proplist_sets(props, PA_PROP_MEDIA_FILENAME, m_paths[slot.index].c_str());
+    slot.upload = pa_stream_new_with_proplist(m_context, sampleName(slot).c_str(), &spec, nullptr, props);
+    pa_proplist_free(props);
+    if (!slot.upload)
+        return;
+    pa_stream_set_state_callback(slot.upload, &PulseCues::onUploadState, &slot);
+    if (pa_stream_connect_upload(slot.upload, wave.bytes().size()) < 0) {
+        pa_stream_set_state_callback(slot.upload, nullptr, nullptr);
+        pa_stream_unref(std::exchange(slot.upload, nullptr));
+    }
+}
+
+void PulseCues::onUploadState(pa_stream *stream, void *data)
+{
+    auto &slot = *static_cast<Slot *>(data);
+    const WaveData &wave = slot.owner->m_waves[slot.index];
+    switch (pa_stream_get_state(stream)) {
+    case PA_STREAM_READY:
+        pa_stream_write(stream, wave.bytes().data(), wave.bytes().size(), nullptr, 0, PA_SEEK_RELATIVE);
+        pa_stream_finish_upload(stream);
+        break;
+    case PA_STREAM_TERMINATED:  // the sample is in the server
+    case PA_STREAM_FAILED:
+        slot.uploaded = pa_stream_get_state(stream) == PA_STREAM_TERMINATED;
+        pa_stream_set_state_callback(stream, nullptr, nullptr);
+        pa_stream_unref(std::exchange(slot.upload, nullptr));
+        slot.owner->settle();
+        break;
+    default:
+        break;
+    }
+}
+
+void PulseCues::play(Slot &slot)
+{
+    const std::int64_t now = CueRequests::nowNanoseconds();
+    // Asked again while it plays: cut the old one, so the cue starts over.
+    if (slot.sinkInput != PA_INVALID_INDEX
+        && now - slot.startedAt < m_waves[slot.index].durationNanoseconds() + kCutMarginNanoseconds)
+        pa_operation_unref(pa_context_kill_sink_input(m_context, slot.sinkInput, nullptr, nullptr));
+    pa_proplist *props = eventProperties();
+    pa_proplist_sets(props, PA_PROP_EVENT_ID, sampleName(slot).c_str());
+    pa_operation *played = pa_context_play_sample_with_proplist(m_context, sampleName(slot).c_str(), nullptr,
+                                                                PA_VOLUME_NORM, props, &PulseCues::onPlayed, &slot);
+    pa_proplist_free(props);
+    if (played)
+        pa_operation_unref(played);
+    slot.pendingSince = 0;
+    slot.sinkInput = PA_INVALID_INDEX;
+    slot.startedAt = now;
+}
+
+void PulseCues::onPlayed(pa_context *, std::uint32_t sinkInput, void *data)
+{
+    auto &slot = *static_cast<Slot *>(data);
+    slot.sinkInput = sinkInput;
+    if (sinkInput == PA_INVALID_INDEX) {  // the sample went missing from the server: upload it again
+        slot.uploaded = false;
+        slot.owner->upload(slot);
+    }
+}
+
+std::string PulseCues::sampleName(const Slot &slot) const
+{
+    const std::string_view file = cueFileName(static_cast<Cue>(slot.index + 1));
+    return "vexlor-" + std::string(file);
+}
+
+extern "C" __attribute__((visibility("default"))) SoundBackend *vexlorCreateSoundBackend(
+    CueRequests &requests, const std::array<std::string, kCueCount> &wavePaths)
+{
+    return new PulseCues(requests, wavePaths);
+}

@@ -1,0 +1,64 @@
+// SPDX-FileCopyrightText: 2026 Quelro Programs
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "AlsaCues.h"
+#include "SoundBackend.h"
+#include "WaveData.h"
+
+#include <pulse/pulseaudio.h>
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+class CueRequests;
+
+// Plays the cues through the sound server (PulseAudio, or PipeWire's pulse
+// service) on a thread of its own. The waves are uploaded into the server's
+// sample cache as soon as it is reached, so a cue starts with one message.
+// Without a server a cue goes to ALSA instead; each cue asked for while
+// disconnected first tries the server again, so one that appears or restarts
+// is used from the next cue on.
+class PulseCues final : public SoundBackend {
+public:
+    PulseCues(CueRequests &requests, const std::array<std::string, kCueCount> &wavePaths);
+    ~PulseCues() override;
+
+    PulseCues(const PulseCues &) = delete;
+    PulseCues &operator=(const PulseCues &) = delete;
+
+private:
+    struct Slot {
+        PulseCues *owner = nullptr;
+        std::size_t index = 0;
+        pa_stream *upload = nullptr;
+        bool uploaded = false;
+        std::int64_t pendingSince = 0;  // asked for and not yet played; 0 when none
+        std::uint32_t sinkInput = PA_INVALID_INDEX;  // the playing cue, to cut short when asked again
+        std::int64_t startedAt = 0;
+    };
+
+    static void onWake(pa_mainloop_api *, pa_io_event *, int, pa_io_event_flags_t, void *self);
+    static void onContextState(pa_context *, void *self);
+    static void onUploadState(pa_stream *stream, void *slot);
+    static void onPlayed(pa_context *, std::uint32_t sinkInput, void *slot);
+
+    void serve();
+    bool settle();
+    void connect();
+    void dropContext();
+    void upload(Slot &slot);
+    void play(Slot &slot);
+    std::string sampleName(const Slot &slot) const;
+
+    std::array<std::string, kCueCount> m_paths;
+    std::array<WaveData, kCueCount> m_waves;
+    std::array<Slot, kCueCount> m_slots;
+    CueRequests &m_requests;
+    pa_threaded_mainloop *m_loop = nullptr;
+    pa_io_event *m_wake = nullptr;
+    pa_context *m_context = nullptr;
+    bool m_connecting = false;  // inside pa_context_connect: its state changes are handled after it returns
+    AlsaCues m_alsa;
+};
