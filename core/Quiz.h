@@ -21,6 +21,26 @@ class Quiz {
 public:
     Quiz(const TimeOfDay &clock, UniformRandom &random, CuePlayer &cues);
 
+    // The events the window delivers, by the control that raises them.
+    enum class Event {
+        TileClick,      // Picture1(index)
+        TileMove,       // the pointer over Picture1(index)
+        NextQuestion,   // Command1
+        Start,          // Command2
+        Restart,        // Command3
+        Hints,          // Command5
+        TimePicked,     // Combo1, at Combo1.listIndex
+        WordChosen,     // List1, at List1.listIndex
+        MessageTick,    // Timer1
+        CountdownTick,  // Timer2
+    };
+    // Whether the player can reach the control now: not a disabled tile, not a
+    // hidden button, nothing under the start panel.
+    bool canReach(Event event, int index = 0) const;
+    // Runs the event's handler when its control can be reached, as the window
+    // would; other events never arrive.
+    void deliver(Event event, int index = 0);
+
     // Handlers.
     void Form_Load();
     void Command1_Click();  // "Next Question"
@@ -73,8 +93,6 @@ private:
     void putPictures(int q, int R);
     void recordAnswer(int row);
     void forgetAnswers();
-    // A control under the start panel cannot be reached until Start removes it.
-    bool underStartPanel() const { return controls.Frame2Visible; }
 
     const TimeOfDay &m_clock;
     UniformRandom &m_random;

@@ -6,8 +6,6 @@
 
 void Quiz::Picture1_Click(int Index)
 {
-    if (Index < 1 || Index > 4 || !controls.Picture1[Index].enabled || underStartPanel())
-        return;
     LastClickedTile = Index;
     controls.Text2.visible = true;
     if (Index == OddTile[CurrentQuestion]) {

@@ -65,8 +65,6 @@ void Quiz::freeAllQuestions()
 
 void Quiz::Command1_Click()
 {
-    if (!controls.Command1Visible || underStartPanel())
-        return;
     controls.Text3.write(QString());
     controls.Text5.visible = false;
     setTilesEnabled(true);
@@ -97,8 +95,6 @@ void Quiz::EndSeries()
 
 void Quiz::Command3_Click()
 {
-    if (!controls.Command3Visible)
-        return;
     freeAllQuestions();
     CurrentQuestion = DrawByClock();
     QuestionCount = 1;

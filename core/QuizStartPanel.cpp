@@ -11,8 +11,6 @@ void Quiz::Combo1_Click()
 
 void Quiz::Command2_Click()
 {
-    if (!controls.Frame2Visible)
-        return;
     controls.Frame2Visible = false;
     controls.Label2.caption =
         QStringLiteral("Maximum time for question = ") + plainNumber(MaxSeconds - 2) + QStringLiteral(" seconds.");

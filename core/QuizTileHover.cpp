@@ -3,7 +3,7 @@
 
 void Quiz::Picture1_MouseMove(int Index)
 {
-    if (Index < 1 || Index > 4 || !controls.Picture1[Index].enabled || underStartPanel())
+    if (Index < 1 || Index > 4)
         return;
     // Always from the home positions, so no number of moves makes a tile drift.
     constexpr int kHoverOffset = 10;

@@ -4,8 +4,6 @@
 void Quiz::List1_DblClick()
 {
     const ListBox &list = controls.List1;
-    if (!list.enabled)
-        return;
     controls.Text2.visible = false;
     controls.Text5.visible = false;
     controls.Text3.write(QString());

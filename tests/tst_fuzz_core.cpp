@@ -103,24 +103,25 @@ QString Player::play(const Event &e)
     const bool restart = e.kind == Kind::Restart && q.controls.Command3Visible;
     const double factor = q.DegreeFactor;
     const auto totalWrites = q.controls.Text4.writes;
+    using Event = Quiz::Event;
     switch (e.kind) {
-    case Kind::Click: q.Picture1_Click(e.value); break;
-    case Kind::Move: q.Picture1_MouseMove(e.value); break;
-    case Kind::Next: q.Command1_Click(); break;
-    case Kind::Restart: q.Command3_Click(); break;
-    case Kind::Start: q.Command2_Click(); break;
-    case Kind::Hints: q.Command5_Click(); break;
+    case Kind::Click: q.deliver(Event::TileClick, e.value); break;
+    case Kind::Move: q.deliver(Event::TileMove, e.value); break;
+    case Kind::Next: q.deliver(Event::NextQuestion); break;
+    case Kind::Restart: q.deliver(Event::Restart); break;
+    case Kind::Start: q.deliver(Event::Start); break;
+    case Kind::Hints: q.deliver(Event::Hints); break;
     case Kind::Pick:
         q.controls.Combo1.listIndex = e.value;
-        q.Combo1_Click();
+        q.deliver(Event::TimePicked);
         break;
     case Kind::DoubleClick:
         m_listUsed = m_listUsed || q.controls.List1.enabled;
         q.controls.List1.listIndex = e.value;
-        q.List1_DblClick();
+        q.deliver(Event::WordChosen);
         break;
-    case Kind::MessageTick: q.Timer1_Timer(); break;
-    case Kind::CountdownTick: q.Timer2_Timer(); break;
+    case Kind::MessageTick: q.deliver(Event::MessageTick); break;
+    case Kind::CountdownTick: q.deliver(Event::CountdownTick); break;
     case Kind::Clock: m_clock.set(e.value); break;
     }
     if (rightClick) {
@@ -194,6 +195,9 @@ QString Player::broken() const
         return QStringLiteral("total box reads '%1'").arg(c.Text4.text);
     if (!limitText.match(c.Label2.caption).hasMatch())
         return QStringLiteral("time limit reads '%1'").arg(c.Label2.caption);
+    // Once Start has removed the time box, the countdown keeps the limit shown.
+    if (!c.Frame2Visible && c.Label2.caption != QStringLiteral("Maximum time for question = %1 seconds.").arg(q.MaxSeconds - 2))
+        return QStringLiteral("the countdown runs against %1 seconds, not the limit shown").arg(q.MaxSeconds - 2);
     bool knownRating = c.Text1.text.isEmpty();
     for (int average : {0, 30, 50, 65, 75, 90, 100})
         knownRating = knownRating || c.Text1.text == ratingFor(average).word;

@@ -61,7 +61,7 @@ private slots:
             // The tiles are closed and the count stopped: no click and no tick counts.
             QVERIFY(game.tilesEnabled(false));
             for (int tile = 1; tile <= 4; ++tile)
-                quiz.Picture1_Click(tile);
+                quiz.deliver(Quiz::Event::TileClick, tile);
             game.ticks(40);
             QCOMPARE(quiz.controls.ProgressBar1.value, 0);
             QCOMPARE(quiz.controls.Text3.text, gotText(degree));
@@ -132,7 +132,7 @@ private slots:
             quiz.Picture1_Click(lastRight ? game.rightTile() : game.wrongTile());  // either click hides it
             QVERIFY(!quiz.controls.Command1Visible);
             QCOMPARE(quiz.controls.Text4.text, lastRight ? totalText(100, 100) : totalText(99, 99));  // 9950 / 100
-            quiz.Command1_Click();  // hidden
+            quiz.deliver(Quiz::Event::NextQuestion);  // hidden
             QCOMPARE(quiz.QuestionCount, 100);
         }
     }

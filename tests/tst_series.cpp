@@ -283,7 +283,7 @@ private slots:
         for (const auto &c : cases) {
             Game game(0, c.started);
             for (int tile : c.moves)
-                game.quiz.Picture1_MouseMove(tile);
+                game.quiz.deliver(Quiz::Event::TileMove, tile);
             for (int t = 1; t <= 4; ++t) {
                 const Tile &tile = game.quiz.controls.Picture1[t];
                 const int d = t == c.raised ? 10 : 0;
@@ -297,15 +297,15 @@ private slots:
     {
         Game game;
         Quiz &quiz = game.quiz;
-        quiz.Picture1_MouseMove(2);
-        quiz.Picture1_Click(2);  // right: the tiles close
-        quiz.Picture1_MouseMove(3);
+        quiz.deliver(Quiz::Event::TileMove, 2);
+        quiz.deliver(Quiz::Event::TileClick, 2);  // right: the tiles close
+        quiz.deliver(Quiz::Event::TileMove, 3);
         QCOMPARE(quiz.controls.Picture1[2].left, 2405);
         QCOMPARE(quiz.controls.Picture1[3].border, 0);
 
         game.choose(QStringLiteral("Couple"));  // presenting keeps the raised tile
         QCOMPARE(quiz.controls.Picture1[2].border, 1);
-        quiz.Picture1_MouseMove(3);
+        quiz.deliver(Quiz::Event::TileMove, 3);
         QCOMPARE(quiz.controls.Picture1[2].left, 2415);
         QCOMPARE(quiz.controls.Picture1[3].left, 4715);
     }

@@ -244,19 +244,17 @@ void Form1::setTabOrder()
 void Form1::connectEvents()
 {
     for (int t = 1; t <= 4; ++t) {
-        connect(m_tiles[t], &AnswerTile::clicked, this, [this, t] { handle([&] { m_quiz.Picture1_Click(t); }); });
-        connect(m_tiles[t], &AnswerTile::hovered, this, [this, t] { handle([&] { m_quiz.Picture1_MouseMove(t); }); });
+        connect(m_tiles[t], &AnswerTile::clicked, this, [this, t] { deliver(Quiz::Event::TileClick, t); });
+        connect(m_tiles[t], &AnswerTile::hovered, this, [this, t] { deliver(Quiz::Event::TileMove, t); });
     }
-    connect(m_command1, &QPushButton::clicked, this, [this] { handle([&] { m_quiz.Command1_Click(); }); });
-    connect(m_command2, &QPushButton::clicked, this, [this] { handle([&] { m_quiz.Command2_Click(); }); });
-    connect(m_command3, &QPushButton::clicked, this, [this] { handle([&] { m_quiz.Command3_Click(); }); });
+    connect(m_command1, &QPushButton::clicked, this, [this] { deliver(Quiz::Event::NextQuestion); });
+    connect(m_command2, &QPushButton::clicked, this, [this] { deliver(Quiz::Event::Start); });
+    connect(m_command3, &QPushButton::clicked, this, [this] { deliver(Quiz::Event::Restart); });
     connect(m_command4, &QPushButton::clicked, this, &Form1::Command4_Click);
-    connect(m_command5, &QPushButton::clicked, this, [this] { handle([&] { m_quiz.Command5_Click(); }); });
+    connect(m_command5, &QPushButton::clicked, this, [this] { deliver(Quiz::Event::Hints); });
     connect(m_combo1, &QComboBox::activated, this, [this](int index) {
-        handle([&] {
-            m_quiz.controls.Combo1.listIndex = index;
-            m_quiz.Combo1_Click();
-        });
+        m_quiz.controls.Combo1.listIndex = index;
+        deliver(Quiz::Event::TimePicked);
     });
     connect(m_text7, &QLineEdit::textChanged, this, [this](const QString &name) {
         // A one-line box: line breaks pasted into it become blanks.
@@ -269,9 +267,9 @@ void Form1::connectEvents()
     });
     connect(m_list1, &QListWidget::itemSelectionChanged, this,
             [this] { m_quiz.controls.List1.listIndex = m_list1->selectedRow(); });
-    connect(m_list1, &WordList::doubleClicked, this, [this] { handle([&] { m_quiz.List1_DblClick(); }); });
-    connect(m_timer1, &QTimer::timeout, this, [this] { handle([&] { m_quiz.Timer1_Timer(); }); });
-    connect(m_timer2, &QTimer::timeout, this, [this] { handle([&] { m_quiz.Timer2_Timer(); }); });
+    connect(m_list1, &WordList::doubleClicked, this, [this] { deliver(Quiz::Event::WordChosen); });
+    connect(m_timer1, &QTimer::timeout, this, [this] { deliver(Quiz::Event::MessageTick); });
+    connect(m_timer2, &QTimer::timeout, this, [this] { deliver(Quiz::Event::CountdownTick); });
 }
 
 void Form1::applyTimer(const Timer &timer, QTimer *qtTimer, std::uint32_t &appliedStarts)

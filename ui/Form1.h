@@ -54,6 +54,11 @@ private:
         handler();
         applyControls();
     }
+    // Hands a control's event to the quiz, then brings the widgets up to date.
+    void deliver(Quiz::Event event, int index = 0)
+    {
+        handle([&] { m_quiz.deliver(event, index); });
+    }
     void applyControls();
     void applyStartPanel(bool shown);
     void announceChanges(bool headingChanged, const std::array<std::uint32_t, 6> &writesBefore);
