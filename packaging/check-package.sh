@@ -114,7 +114,7 @@ if [ -n "$installed" ]; then
     done < "$scratch/files"
     echo "purged: none of its $(wc -l < "$scratch/files") paths left"
 fi
-echo "installed, started and removed in $((SECONDS - step)) s"
+echo "install, start and removal took $((SECONDS - step)) s"
 
 # The same commit in another folder, later, under another umask, time zone and locale.
 step=$SECONDS
