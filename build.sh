@@ -42,6 +42,9 @@ play)
     exec build/bin/vexlor
     ;;
 test)
+    # The Debian package is built as Debian does and checked (ctest -L package); libpulse-dev
+    # stands for the sound back-end's -dev that debian/control's Build-Depends name.
+    packages+=(build-essential debhelper lintian reuse x11-utils libpulse-dev)
     install_missing
     build
     ctest --test-dir build --output-on-failure -LE monkey

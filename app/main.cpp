@@ -26,9 +26,12 @@ QIcon programIcon()
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Vexlor"));
+    // The X11 window class is the application name and the Wayland app_id the desktop file
+    // name: both are the desktop file's id, so docks tie the running window to its launcher.
+    const QString desktopId = QStringLiteral("io.github.quelro.Vexlor");
+    QApplication::setApplicationName(desktopId);
     QApplication::setApplicationVersion(QStringLiteral("1.0"));
-    QGuiApplication::setDesktopFileName(QStringLiteral("io.github.quelro.Vexlor"));
+    QGuiApplication::setDesktopFileName(desktopId);
     // Between the splash and the main window no window is shown; that must not end the program.
     QApplication::setQuitOnLastWindowClosed(false);
 
