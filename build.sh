@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Quelro Programs
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what is missing (Debian 12), builds, and then plays or tests.
 #   bash build.sh play   build and start the game
 #   bash build.sh test   build and run every test, then the core tests under ASan+UBSan

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Quelro Programs
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The load step and every handler of the quiz, timed in one run.
 #include "FixedSeedRandom.h"
 #include "Form1.h"

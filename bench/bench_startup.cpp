@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Quelro Programs
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up of the game against a bare Qt window with one label, both built by
 // the same CMake with the same flags and started as fresh processes the same
 // way. A probe preloaded into each reports the first paint of its windows; the

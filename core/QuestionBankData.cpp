@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Quelro Programs
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The hundred questions: term, explanation (empty where there is none) and the
 // position 1..4 of the odd answer among the question's four pictures.
 // Explanations given in several pieces are kept as the pieces, joined by the compiler.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Quelro Programs
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The one door for the window's events: what the player cannot reach is dropped here.
 #include "Quiz.h"
 

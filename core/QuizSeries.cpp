@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Quelro Programs
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The order of questions in a series: the clock draw, the scan for a free
 // question, the rotation of the answers, "Next Question" and "Restart".
 #include "Quiz.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Quelro Programs
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The start panel: the time choice and the "Start" button.
 #include "Quiz.h"
 

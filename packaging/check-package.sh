@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Quelro Programs
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Debian package from a clean copy of the source tree as Debian does,
 # checks it with lintian, installs it, starts the installed game on a virtual
 # display, removes it and checks that nothing of it is left; then builds it a

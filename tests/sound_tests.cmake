@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 Quelro Programs
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Sound test, included from tests/CMakeLists.txt. It runs from the bin folder,
 # where the generated waves lie beside it.
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Quelro Programs
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "Form2.h"
 #include "FrmSplash.h"
 #include "KeptTextSurface.h"

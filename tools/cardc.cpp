@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Quelro Programs
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Renders the picture sources into GIF89a files (and PNG icon sizes and copies), and
 // writes the cards' descriptions beside them.
 //   vexlor_cardc [--complete] [--draft] OUTDIR SOURCE...

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Quelro Programs
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Synthesizes the game's eleven sound cues, so no binary audio has to live in
 // the repository. Usage: vexlor_wavegen OUTPUT_FOLDER
 

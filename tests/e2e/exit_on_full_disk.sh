@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Quelro Programs
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Exit on a full disk, in the real game: the older report stays byte for byte,
 # no temporary file is left, the player is told, and no viewer is started.
 #   exit_on_full_disk.sh VEXLOR_EXECUTABLE

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Quelro Programs
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Random clicks and key presses on the real game for a while; it must come out
 # alive and still answering. Stays off the two ways out (Exit button, Exit menu).
 #   monkey.sh VEXLOR_EXECUTABLE [SECONDS]    (run it under xvfb-run)

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Quelro Programs
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Plays the real game on a real (virtual) display as a player would, then checks
 # the report it left and what the viewer was handed.
 #   play_through.sh VEXLOR_EXECUTABLE SOURCE_DIR

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 Quelro Programs
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Shared by the scripts that drive the real game: finding its windows.
 # Expects $pid, the game's process.
 
