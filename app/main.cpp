@@ -28,12 +28,12 @@ QIcon programIcon()
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    // The X11 window class is the application name and the Wayland app_id the desktop file
-    // name: both are the desktop file's id, so docks tie the running window to its launcher.
-    const QString desktopId = QStringLiteral("io.github.quelro.Vexlor");
-    QApplication::setApplicationName(desktopId);
+    // The name a screen reader says, and the X11 window class, which the desktop file
+    // declares as its StartupWMClass; the Wayland app_id is the desktop file's own id.
+    // Either way docks tie the running window to its launcher.
+    QApplication::setApplicationName(QStringLiteral("Vexlor"));
     QApplication::setApplicationVersion(QStringLiteral("1.0"));
-    QGuiApplication::setDesktopFileName(desktopId);
+    QGuiApplication::setDesktopFileName(QStringLiteral("io.github.quelro.Vexlor"));
     // Between the splash and the main window no window is shown; that must not end the program.
     QApplication::setQuitOnLastWindowClosed(false);
 
