@@ -47,6 +47,21 @@ void writePicture(const QDir &out, const QString &baseName, const CardSource &so
     }
 }
 
+// A GIF's pixels for a PNG copy. The GIF reader leaves the colour of clear
+// pixels to chance; they become clear black, so two builds write the same bytes.
+QImage pngCopy(const QString &gif)
+{
+    QImage image = QImage(gif).convertToFormat(QImage::Format_ARGB32);
+    for (int y = 0; y < image.height(); ++y) {
+        auto *line = reinterpret_cast<QRgb *>(image.scanLine(y));
+        for (int x = 0; x < image.width(); ++x) {
+            if (qAlpha(line[x]) == 0)
+                line[x] = 0;
+        }
+    }
+    return image;
+}
+
 int run(const QStringList &arguments)
 {
     QStringList args = arguments;
@@ -81,7 +96,7 @@ int run(const QStringList &arguments)
                 writePicture(out, picture.name, picture);
                 // The same pixels in PNG, which Qt reads without loading an image plugin: shown at start-up.
                 const QString gif = out.filePath(picture.name + QStringLiteral(".gif"));
-                if (!picture.png && !QImage(gif).save(out.filePath(picture.name + QStringLiteral(".png")), "PNG"))
+                if (!picture.png && !pngCopy(gif).save(out.filePath(picture.name + QStringLiteral(".png")), "PNG"))
                     throw std::runtime_error(QStringLiteral("%1: cannot convert to PNG").arg(gif).toStdString());
             }
             continue;
