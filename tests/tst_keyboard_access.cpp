@@ -16,6 +16,24 @@
 #include <QTest>
 
 // Playing without a mouse, and what a screen reader is told.
+// The main window on screen, past Start. The clock draws question 11, shown
+// unrotated: its odd card is on tile 2.
+struct StartedGame {
+    ScriptedClock clock{12 * 3600};
+    FixedSeedRandom random;
+    RecordingCues cues;
+    Form1 form{clock, random, cues};
+
+    bool start()
+    {
+        form.show();
+        if (!QTest::qWaitForWindowExposed(&form))
+            return false;
+        QTest::mouseClick(form.findChild<QPushButton *>(QStringLiteral("Command2")), Qt::LeftButton);
+        return true;
+    }
+};
+
 class TestKeyboardAccess : public QObject {
     Q_OBJECT
 
@@ -28,13 +46,9 @@ private slots:
 
 void TestKeyboardAccess::playWithKeysAlone()
 {
-    ScriptedClock clock(12 * 3600);  // draws question 11, shown unrotated: its odd card is on tile 2
-    FixedSeedRandom random;
-    RecordingCues cues;
-    Form1 form(clock, random, cues);
-    form.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&form));
-    QTest::mouseClick(form.findChild<QPushButton *>(QStringLiteral("Command2")), Qt::LeftButton);
+    StartedGame game;
+    QVERIFY(game.start());
+    Form1 &form = game.form;
 
     AnswerTile *tiles[5] = {};
     for (int t = 1; t <= 4; ++t)
@@ -65,7 +79,7 @@ void TestKeyboardAccess::playWithKeysAlone()
     // and the tiles now describe the new question's cards.
     auto *next = form.findChild<QPushButton *>(QStringLiteral("Command1"));
     QVERIFY(next->hasFocus());
-    clock.set(12 * 3600 + 44);  // C = 50: question 55
+    game.clock.set(12 * 3600 + 44);  // C = 50: question 55
     QTest::keyClick(next, Qt::Key_Space);
     const Tile &shown = form.quiz().controls.Picture1[3];
     QCOMPARE(tile3->text(QAccessible::Description), store.description(shown.picture));
@@ -134,13 +148,9 @@ void TestKeyboardAccess::wordListJumpsOnEnter_data()
 void TestKeyboardAccess::wordListJumpsOnEnter()
 {
     QFETCH(Qt::Key, key);
-    ScriptedClock clock(12 * 3600);
-    FixedSeedRandom random;
-    RecordingCues cues;
-    Form1 form(clock, random, cues);
-    form.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&form));
-    QTest::mouseClick(form.findChild<QPushButton *>(QStringLiteral("Command2")), Qt::LeftButton);
+    StartedGame game;
+    QVERIFY(game.start());
+    Form1 &form = game.form;
     auto *list = form.findChild<QListWidget *>(QStringLiteral("List1"));
     list->setFocus();
     list->setCurrentRow(7, QItemSelectionModel::NoUpdate);  // under the focus, not yet selected

@@ -151,10 +151,10 @@ void PulseCues::upload(Slot &slot)
     const WaveData &wave = m_waves[slot.index];
     if (wave.empty() || slot.upload)
         return;
-    const pa_sample_spec spec{PA_SAMPLE_S16LE, wave.rate(), static_cast<std::uint8_t>(wave.channels())};
+    const pa_sample_spec format{PA_SAMPLE_S16LE, wave.rate(), static_cast<std::uint8_t>(wave.channels())};
     pa_proplist *props = eventProperties();
     pa_proplist_sets(props, PA_PROP_MEDIA_FILENAME, m_paths[slot.index].c_str());
-    slot.upload = pa_stream_new_with_proplist(m_context, sampleName(slot).c_str(), &spec, nullptr, props);
+    slot.upload = pa_stream_new_with_proplist(m_context, sampleName(slot).c_str(), &format, nullptr, props);
     pa_proplist_free(props);
     if (!slot.upload)
         return;
