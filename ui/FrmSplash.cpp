@@ -123,11 +123,9 @@ FrmSplash::FrmSplash(QWidget *parent) : QWidget(parent, Qt::Tool | Qt::Frameless
 
     m_im2 = new QLabel(m_frame1);
     m_im2->setObjectName(QStringLiteral("Im2"));
-    m_im2->setPixmap(sample(QStringLiteral("splash-triangle"), devicePixelRatioF()));
     m_im2->resize(147, 132);
     m_im3 = new QLabel(m_frame1);
     m_im3->setObjectName(QStringLiteral("Im3"));
-    m_im3->setPixmap(sample(QStringLiteral("splash-sinh"), devicePixelRatioF()));
     m_im3->resize(147, 132);
     ok->raise();  // the sliding pictures pass under "OK", so a click on it always lands
 
@@ -160,6 +158,11 @@ void FrmSplash::Timer1_Timer()
 {
     if (passRunning())
         return;
+    // The cards rest outside the panel until the first pass, so they are decoded only now.
+    if (m_im2->pixmap().isNull()) {
+        m_im2->setPixmap(sample(QStringLiteral("splash-triangle"), devicePixelRatioF()));
+        m_im3->setPixmap(sample(QStringLiteral("splash-sinh"), devicePixelRatioF()));
+    }
     m_step = 0;
     m_slide->start();
 }
