@@ -17,11 +17,7 @@
 
 namespace {
 
-QByteArray bytesOf(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
+QByteArray bytesOf(const QString &path) { QFile f(path); return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray(); }
 
 // A GIF89a file up to its first frame: screen width and height, global colour table (0/1),
 // transparency, frame left, top, width and height, local colours. Empty when unreadable.
@@ -58,72 +54,59 @@ std::size_t colourCount(const QImage &image, int margin, int step)
 class TestCards : public QObject {
     Q_OBJECT
 private slots:
-    void mistakesNameFileAndLine_data()
+    void faultsNameFileAndLine_data()
     {
         QTest::addColumn<QString>("source");
-        QTest::addColumn<QString>("expected");
-        const QString head = "question 5\n", fine = "card \"a\"\n text 70 60 20 \"x\"\n";
-        QTest::newRow("unknown command") << head + fine + "card \"b\"\n bream 1 2 3 4\n" + fine + fine << "q.cards:5: unknown command 'bream'";
-        QTest::newRow("missing number") << head + fine + fine + "card \"c\"\n line 1 2 3\n" + fine << "q.cards:7: wrong arguments for 'line'";
-        QTest::newRow("open text") << head + "card \"a\n" << "q.cards:2: unterminated text";
-        QTest::newRow("three cards") << head + fine + fine + fine << "q.cards:1: question 5 has 3 cards, not 4";
-        QTest::newRow("two odd cards") << head + "card \"a\" odd\ncard \"b\" odd\ncard \"c\"\ncard \"d\"\n"
-                                       << "q.cards:3: question 5 marks 2 cards odd, not 1";
-        QTest::newRow("drawing first") << "text 1 2 3 \"x\"\n" << "q.cards:1: drawing before any 'card'";
-        QTest::newRow("bad height") << head + "card \"a\"\n height 140\n" << "q.cards:3: 'height' takes 128 to 132";
-        QTest::newRow("no description") << head + "card \" \" odd\ncard \"b\"\ncard \"c\"\ncard \"d\"\n"
-                                        << "q.cards:2: 'q005-1' has no description";
-        QTest::newRow("not a number") << head + "card \"a\"\n circle 10 x 5\n" << "q.cards:3: wrong arguments for 'circle'";
-        QTest::newRow("found while drawing") << "picture x 20 20 \"a\"\n\n plot tan\n" << "q.cards:3: 'plot' needs 'axes' first";
-    }
-
-    // A mistake names its file and line, whether found while reading or while drawing.
-    void mistakesNameFileAndLine()
-    {
-        QFETCH(QString, source);
-        QFETCH(QString, expected);
-        try {
-            for (const CardSource &card : parseCardSource("q.cards", source).pictures)
-                paintCard(card);
-            QFAIL("the mistake went unnoticed");
-        } catch (const CardSourceError &error) {
-            QVERIFY2(QString::fromUtf8(error.what()).startsWith(expected), error.what());
-        }
-    }
-
-    void unreadableMarksAreRefused_data()
-    {
-        // Each source is one card-sized picture; the drawing starts on line 2.
-        QTest::addColumn<QString>("drawing");
         QTest::addColumn<QString>("fault");  // start of the first fault, empty when none
+        const QString head = "question 5\n", fine = "card \"a\"\n text 70 60 20 \"x\"\n", card = "picture p 147 132 \"a\"\n";
+        QTest::newRow("unknown command") << head + fine + "card \"b\"\n bream 1 2 3 4\n" + fine + fine << "p.cards:5: unknown command 'bream'";
+        QTest::newRow("missing number") << head + fine + fine + "card \"c\"\n line 1 2 3\n" + fine << "p.cards:7: wrong arguments for 'line'";
+        QTest::newRow("open text") << head + "card \"a\n" << "p.cards:2: unterminated text";
+        QTest::newRow("three cards") << head + fine + fine + fine << "p.cards:1: question 5 has 3 cards, not 4";
+        QTest::newRow("two odd cards") << head + "card \"a\" odd\ncard \"b\" odd\ncard \"c\"\ncard \"d\"\n"
+                                       << "p.cards:3: question 5 marks 2 cards odd, not 1";
+        QTest::newRow("drawing first") << "text 1 2 3 \"x\"\n" << "p.cards:1: drawing before any 'card'";
+        QTest::newRow("bad height") << head + "card \"a\"\n height 140\n" << "p.cards:3: 'height' takes 128 to 132";
+        QTest::newRow("no description") << head + "card \" \" odd\ncard \"b\"\ncard \"c\"\ncard \"d\"\n"
+                                        << "p.cards:2: 'q005-1' has no description";
+        QTest::newRow("not a number") << head + "card \"a\"\n circle 10 x 5\n" << "p.cards:3: wrong arguments for 'circle'";
+        QTest::newRow("found while drawing") << card + "\n plot tan\n" << "p.cards:3: 'plot' needs 'axes' first";
+        // Unreadable marks: a glyph too small, a label or arrowhead touching another mark.
         QTest::newRow("moment head on the reaction's shaft")
-            << "ink blue\n fixed 117 60 right\n beam 12 60 117 60\n ink red\n moment 117 60 18 cw\n arrow 105 118 105 66\n"
+            << card + "ink blue\n fixed 117 60 right\n beam 12 60 117 60\n ink red\n moment 117 60 18 cw\n arrow 105 118 105 66\n"
             << "p.cards:7: the arrow touches the head of the moment of line 6";
         QTest::newRow("moment head clear of the reaction")
-            << "ink blue\n fixed 117 60 right\n beam 12 60 117 60\n ink red\n moment 117 60 14 cw\n arrow 97 118 97 66\n" << "";
-        QTest::newRow("label on the line it names") << "line 20 64 120 64\n text 70 60 12 \"L\"\n"
+            << card + "ink blue\n fixed 117 60 right\n beam 12 60 117 60\n ink red\n moment 117 60 14 cw\n arrow 97 118 97 66\n" << "";
+        QTest::newRow("label on the line it names") << card + "line 20 64 120 64\n text 70 60 12 \"L\"\n"
                                                     << "p.cards:3: the text \"L\" touches the line";
-        QTest::newRow("label above the line") << "line 20 64 120 64\n text 70 54 12 \"L\"\n" << "";
-        QTest::newRow("load acting on a beam") << "beam 10 70 130 70\n arrow 30 30 30 67\n udl 60 120 67 14\n" << "";
-        QTest::newRow("two heads meeting") << "arrow 10 100 120 40\n arrow 110 100 120 40\n"
+        QTest::newRow("label above the line") << card + "line 20 64 120 64\n text 70 54 12 \"L\"\n" << "";
+        QTest::newRow("load acting on a beam") << card + "beam 10 70 130 70\n arrow 30 30 30 67\n udl 60 120 67 14\n" << "";
+        QTest::newRow("two heads meeting") << card + "arrow 10 100 120 40\n arrow 110 100 120 40\n"
                                            << "p.cards:3: the head of the arrow touches the head of the arrow";
         QTest::newRow("vectors tip to tail, closed by a dashed line")
-            << "arrow 10 100 120 100\n arrow 120 100 100 40\n dashed 10 100 100 40\n" << "";
-        QTest::newRow("head on the middle of a line") << "line 70 20 70 110\n arrow 20 60 71 60\n"
+            << card + "arrow 10 100 120 100\n arrow 120 100 100 40\n dashed 10 100 100 40\n" << "";
+        QTest::newRow("head on the middle of a line") << card + "line 70 20 70 110\n arrow 20 60 71 60\n"
                                                       << "p.cards:3: the head of the arrow touches the line";
         QTest::newRow("letters on atoms, bonds under them")
-            << "line 40 60 100 60\n disc 40 60 11\n disc 100 60 11\n ink white\n text 40 60 14 \"H\"\n text 100 60 14 \"O\"\n" << "";
-        QTest::newRow("subscript too small") << "text 70 60 12 \"R_{y}\"\n" << "p.cards:2: the text \"R_{y}\" has glyphs of";
-        QTest::newRow("subscript large enough") << "text 70 60 15 \"R_{y}\"\n" << "";
-        QTest::newRow("small note") << "note 70 60 9 \"rolls\"\n" << "p.cards:2: the text \"rolls\" has glyphs of";
-        QTest::newRow("couple as a double-headed vector") << "arrow 70 110 70 20 double\n text 80 30 14 \"M\" left\n" << "";
+            << card + "line 40 60 100 60\n disc 40 60 11\n disc 100 60 11\n ink white\n text 40 60 14 \"H\"\n text 100 60 14 \"O\"\n" << "";
+        QTest::newRow("subscript too small") << card + "text 70 60 12 \"R_{y}\"\n" << "p.cards:2: the text \"R_{y}\" has glyphs of";
+        QTest::newRow("subscript large enough") << card + "text 70 60 15 \"R_{y}\"\n" << "";
+        QTest::newRow("small note") << card + "note 70 60 9 \"rolls\"\n" << "p.cards:2: the text \"rolls\" has glyphs of";
+        QTest::newRow("couple as a double-headed vector") << card + "arrow 70 110 70 20 double\n text 80 30 14 \"M\" left\n" << "";
     }
 
-    void unreadableMarksAreRefused()
+    // Mistakes found while reading or drawing a source, and marks that would not read clearly.
+    void faultsNameFileAndLine()
     {
-        QFETCH(QString, drawing);
+        QFETCH(QString, source);
         QFETCH(QString, fault);
-        const QStringList faults = checkCard(parseCardSource("p.cards", "picture p 147 132 \"a\"\n" + drawing).pictures.front());
+        QStringList faults;
+        try {
+            for (const CardSource &card : parseCardSource("p.cards", source).pictures)
+                faults += checkCard(card);  // draws the card
+        } catch (const CardSourceError &error) {
+            faults << QString::fromUtf8(error.what());
+        }
         QVERIFY2(fault.isEmpty() ? faults.isEmpty() : !faults.isEmpty() && faults.first().startsWith(fault),
                  qPrintable(faults.join(u'\n')));
     }
@@ -144,10 +127,6 @@ private slots:
             QCOMPARE(image.pixelColor(0, 0).alpha(), 0);
             QVERIFY2(colourCount(image, 8, 2) >= 3, qPrintable(name + " looks blank"));
         }
-        const QList<int> icon = gifShape(bytesOf(Pictures::path("icon.gif")));
-        QVERIFY(icon.size() == 9 && icon[0] == 32 && icon[8] == 16);
-        QCOMPARE(Pictures::named("window.png").size(), QSize(828, 531));
-        QCOMPARE(Pictures::named("icon-256.png").size(), QSize(256, 256));
         for (const QString name : {"splash-triangle", "splash-sinh", "icon"}) {
             const auto argb = [&](const char *suffix) {  // premultiplied, so all clear pixels match
                 return QImage(Pictures::path(name + suffix)).convertToFormat(QImage::Format_ARGB32_Premultiplied);

@@ -19,22 +19,10 @@
 namespace {
 
 QString binDir() { return QCoreApplication::applicationDirPath(); }
-
 QString fileName(int index) { return QLatin1String(kCueFileNames[index].data(), qsizetype(kCueFileNames[index].size())); }
-
-QByteArray readFile(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
+QByteArray readFile(const QString &path) { QFile f(path); return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray(); }
 QByteArray wave(int index) { return readFile(binDir() + u'/' + fileName(index)); }
-
-bool writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
+bool writeFile(const QString &path, const QByteArray &bytes) { QFile f(path); return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size(); }
 
 // The samples of a canonical 44-byte-header mono 16-bit 22050 Hz PCM wave; empty on any
 // mismatch, including a RIFF or data length that disagrees with the file.
@@ -80,8 +68,8 @@ private slots:
             const std::vector<qint16> s = pcmSamples(bytes);
             QVERIFY2(s.size() >= 2205 && s.size() <= 44100, qPrintable(fileName(i)));
             const auto [low, high] = std::minmax_element(s.begin(), s.end());
-            QVERIFY2(std::abs(s.front()) < 500 && std::abs(s.back()) < 500, qPrintable(fileName(i)));
-            QVERIFY2(*high > 3000 && *low > -32768 && *high < 32767, qPrintable(fileName(i)));
+            QVERIFY2(std::abs(s.front()) < 500 && std::abs(s.back()) < 500 && *high > 3000 && *low > -32768 && *high < 32767,
+                     qPrintable(fileName(i)));
             QCOMPARE(readFile(again.filePath(fileName(i))), bytes);
             for (int j = i + 1; j < kCueCount; ++j)
                 QVERIFY2(wave(j) != bytes, qPrintable(fileName(j)));
@@ -106,7 +94,7 @@ private slots:
         SoundCues cues;
         const CueCommands commands{words[0].constData(), words[1].constData(), words[2].constData()};
         requestAll(cues, commands);
-        requestAll(cues, commands);
+        requestAll(cues, commands);  // a cue may be asked for any number of times
         for (int i = 0; i < kCueCount; ++i) {
             QCOMPARE(cues.boundFile(static_cast<Cue>(i + 1)), plays ? binDir() + u'/' + fileName(i) : QString());
             QCOMPARE(cues.playRequests(static_cast<Cue>(i + 1)), 2 * plays);
@@ -161,12 +149,10 @@ private slots:
     // nor a hung server holds up a request.
     void withAPrivateSoundServer()
     {
-        QTemporaryDir dir;
-        QVERIFY(QDir(dir.path()).mkpath("run")
-                && QFile::setPermissions(dir.filePath("run"), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner));
-        qputenv("XDG_RUNTIME_DIR", dir.filePath("run").toUtf8());
-        qputenv("PULSE_RUNTIME_PATH", dir.filePath("run/pulse").toUtf8());
-        qputenv("HOME", dir.path().toUtf8());
+        QTemporaryDir dir;  // private to its owner, as a runtime folder must be
+        for (const char *name : {"XDG_RUNTIME_DIR", "HOME"})
+            qputenv(name, dir.path().toUtf8());
+        qputenv("PULSE_RUNTIME_PATH", dir.filePath("pulse").toUtf8());
         qunsetenv("PULSE_SERVER");
         QProcess server;
         server.start("pulseaudio", {"--daemonize=no", "-n", "--exit-idle-time=-1", "--load=module-null-sink",

@@ -1,9 +1,8 @@
 # SPDX-FileCopyrightText: 2026 Quelro Programs
 # SPDX-License-Identifier: GPL-3.0-or-later
-"""Plays the real game as a blind player does, through the accessibility bus alone: no mouse, no
-window geometry, only what a screen reader reads, the actions it offers and the keys it sends.
-Run it on a virtual display inside a private D-Bus session, whose AT-SPI bus then starts on that
-display (so its keys reach the game):
+"""Plays the real game as a blind player does, through the accessibility bus alone: only what a screen
+reader reads, the actions it offers and the keys it sends. Run on a virtual display inside a private D-Bus
+session, whose AT-SPI bus then starts on that display so its keys reach the game:
     xvfb-run -a dbus-run-session -- python3 screen_reader.py build/bin/vexlor
 """
 import os
@@ -41,7 +40,6 @@ def pump(seconds):
 
 
 def wait_for(what, probe, timeout=10):
-    """Polls probe() until it gives something true, and returns that."""
     end = time.time() + timeout
     while time.time() < end:
         try:
@@ -54,12 +52,18 @@ def wait_for(what, probe, timeout=10):
     check(False, "timed out waiting for " + what)
 
 
+def hear(since, what, *parts, timeout=10):
+    """Waits for a notification after event number `since` whose text holds every part."""
+    wait_for(what + " announced", lambda: any(kind == "object:state-changed:showing" and role == "notification"
+                                              and all(part in name for part in parts)
+                                              for kind, role, name, _ in events[since:]), timeout)
+
+
 def has(node, state):
     return node.getState().contains(state)
 
 
 def find_all(node, role=None, name=None, showing=True):
-    """The descendants of node of the role and name given; by default only those showing."""
     found = []
     for child in node or ():
         if child is not None and role in (None, child.getRoleName()) and name in (None, child.name) \
@@ -79,7 +83,7 @@ def press(node):
 
 
 def text_of(node):
-    return node.queryText().getText(0, -1)
+    return node.queryText().getText(0, -1).strip()
 
 
 def lines_of(node):
@@ -87,23 +91,18 @@ def lines_of(node):
     text, lines, offset = node.queryText(), [], 0
     while offset < text.characterCount:
         line, _, end = text.getTextAtOffset(offset, pyatspi.TEXT_BOUNDARY_LINE_START)
-        if end <= offset:
-            break
         lines.append(line.rstrip("\n"))
-        offset = end
+        offset = end if end > offset else text.characterCount
     return lines
 
 
-def key(keysym):
-    """A key as a screen reader sends it, through the device event controller."""
-    pyatspi.Registry.generateKeyboardEvent(keysym, None, pyatspi.KEY_SYM)
-    pump(0.1)
-
-
-def announced(since, *parts):
-    """A notification appeared since event number `since` whose text holds every part."""
-    return any(kind == "object:state-changed:showing" and role == "notification"
-               and all(part in name for part in parts) for kind, role, name, _ in events[since:])
+def key(keysym, until=lambda: False, most=1):
+    """Sends a key as a screen reader does, through the device event controller, at most `most` times until()."""
+    for _ in range(most):
+        if until():
+            return
+        pyatspi.Registry.generateKeyboardEvent(keysym, None, pyatspi.KEY_SYM)
+        pump(0.1)
 
 
 def play(game):
@@ -115,8 +114,8 @@ def play(game):
     press(find(splash, "push button", "OK"))
 
     # The start panel: focus in the name box, the covered controls out of reach.
-    main = wait_for("the main window", lambda: next(w for w in app if w.getRoleName() == "frame"
-                                                     and has(w, pyatspi.STATE_SHOWING)))
+    main = wait_for("the main window", lambda: next(w for w in app if has(w, pyatspi.STATE_SHOWING)
+                                                     and w.getRoleName() == "frame"))
     name_box = wait_for("the name box", lambda: find(main, "text", "Name"))
     wait_for("focus in the name box", lambda: has(name_box, pyatspi.STATE_FOCUSED))
     tiles = [find(main, "push button", "Answer %d" % t) for t in range(1, 5)]
@@ -130,14 +129,14 @@ def play(game):
     mark = len(events)
     press(find(main, "push button", "Start"))
 
-    # The question: its heading announced at Start (carried out on the game's own event loop), four cards.
+    # The question, set up on the game's own event loop: its heading, announced, and four cards.
     heading = wait_for("the heading with its term", lambda: next(
         h for h in [find(main, "heading")] if h.name.endswith(HEADING_END)))
     term = heading.name[:-len(HEADING_END)]
-    wait_for("the heading announced", lambda: announced(mark, heading.name))
+    hear(mark, "the heading", heading.name)
     wait_for("focus on the first tile", lambda: has(tiles[0], pyatspi.STATE_FOCUSED))
-    check(find(main, "label", "Name: Ada Blind"), "no player line")
-    check(find(main, "label", "Maximum time for question = 15 seconds."), "no time line for 15 seconds")
+    check(find(main, "label", "Name: Ada Blind") and find(main, "label", "Maximum time for question = 15 seconds."),
+          "no player line or no time line for 15 seconds")
     descriptions = [tile.description for tile in tiles]
     check(len(set(descriptions)) == 4 and all(descriptions), "tile descriptions %r" % descriptions)
 
@@ -146,51 +145,42 @@ def play(game):
     for tries, tile in enumerate(tiles, 1):
         mark = len(events)
         press(tile)
-        wait_for("the judging announced", lambda: announced(mark))
+        hear(mark, "the judging")
         said = text_of(message)
         if said.startswith("Right."):
             break
-        check(announced(mark, "Please, Try again.", "Your max. degree is %d %%" % max(25, 100 - 25 * tries)),
-              "a wrong answer was announced as %r" % events[mark:])
-    degree = 125 - 25 * tries
+        hear(mark, "the wrong answer", "Please, Try again.", "Your max. degree is %d %%" % max(25, 100 - 25 * tries))
     check(said.startswith("Right."), "no tile was right")
-    wait_for("the rating word", lambda: text_of(rating).strip())
-    score = "You have got %d %% in 1 questions." % degree
-    wait_for("the right answer announced", lambda: announced(mark, said.strip(), score, text_of(rating).strip()))
+    degree = 125 - 25 * tries
+    hear(mark, "the right answer", said, "You have got %d %% in 1 questions." % degree,
+         wait_for("the rating word", lambda: text_of(rating)))
     check(any(kind == "object:text-changed:insert" and name == "Message" and data.startswith("Right.")
               for kind, _, name, data in events[mark:]), "the message box sent no text change")
 
     # The next question runs out of time (15 seconds): its degree, the average and the rating are announced.
     mark = len(events)
     press(find(main, "push button", "Next Question"))
-    wait_for("the time-out announced", lambda: announced(
-        mark, "You have got 0 % in this question.", "You have got %d %% in 2 questions." % round(degree / 2)), 25)
+    hear(mark, "the time-out", "You have got 0 % in this question.",
+         "You have got %d %% in 2 questions." % round(degree / 2), timeout=25)
 
     # The word list, reached with Tab: Return and keypad Enter jump as a double-click does.
     word_list = find(main, "list", "Word list")
     items = find_all(word_list, "list item", showing=False)
     terms = [item.name for item in items]
     check(term in terms, "heading term %r is not in the word list" % term)
-    for _ in range(20):
-        if has(word_list, pyatspi.STATE_FOCUSED) or any(has(item, pyatspi.STATE_FOCUSED) for item in items):
-            break
-        key(KEY_TAB)
+    key(KEY_TAB, lambda: any(has(n, pyatspi.STATE_FOCUSED) for n in [word_list] + items), 20)
     key(KEY_HOME)
     for index, enter in ((2, KEY_RETURN), (5, KEY_KP_ENTER)):
-        for _ in range(index + 3):
-            if has(items[index], pyatspi.STATE_SELECTED):
-                break
-            key(KEY_DOWN)
+        key(KEY_DOWN, lambda: has(items[index], pyatspi.STATE_SELECTED), index + 3)
         wait_for("the entry %r" % terms[index], lambda: has(items[index], pyatspi.STATE_SELECTED))
         mark = len(events)
         key(enter)
         wait_for("the jump to %r" % terms[index], lambda: heading.name == terms[index] + HEADING_END)
-        wait_for("the new heading announced", lambda: announced(mark, terms[index] + HEADING_END))
+        hear(mark, "the new heading", terms[index] + HEADING_END)
 
     mark = len(events)
     press(find(main, "push button", "Hints"))
-    hint = wait_for("the hint box", lambda: find(main, "text", "Hint"))
-    wait_for("the hint announced", lambda: text_of(hint).strip() and announced(mark, text_of(hint).strip()))
+    hear(mark, "the hint", wait_for("the hint", lambda: text_of(find(main, "text", "Hint"))))
 
     # The viewer: help and results through the menu, read line by line; then Exit.
     menu = find(main, "menu bar")
@@ -210,21 +200,13 @@ def play(game):
     print("played by screen reader: %r at %d %%, %d events heard" % (term, degree, len(events)))
 
 
-def main():
-    for kind in ("object:state-changed:showing", "object:text-changed:insert",
-                 "object:property-change:accessible-name"):
+if __name__ == "__main__":
+    for kind in ("object:state-changed:showing", "object:text-changed:insert", "object:property-change:accessible-name"):
         pyatspi.Registry.registerEventListener(record, kind)
-    env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
-    with tempfile.TemporaryDirectory() as work:
-        game = subprocess.Popen([os.path.realpath(sys.argv[1])], cwd=work, env=env,
-                                stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    with tempfile.TemporaryDirectory() as work, subprocess.Popen(
+            [os.path.realpath(sys.argv[1])], cwd=work, env=dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1"),
+            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL) as game:
         try:
             play(game)
         finally:
-            if game.poll() is None:
-                game.kill()
-                game.wait()
-
-
-if __name__ == "__main__":
-    main()
+            game.kill()
