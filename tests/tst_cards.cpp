@@ -77,14 +77,16 @@ private slots:
             << "p.cards:7: the arrow touches the head of the moment of line 6";
         QTest::newRow("moment head clear of the reaction")
             << card + "ink blue\n fixed 117 60 right\n beam 12 60 117 60\n ink red\n moment 117 60 14 cw\n arrow 97 118 97 66\n" << "";
-        QTest::newRow("label on the line it names") << card + "line 20 64 120 64\n text 70 60 12 \"L\"\n"
-                                                    << "p.cards:3: the text \"L\" touches the line";
+        QTest::newRow("label a pixel or two off the line") << card + "line 20 64 120 64\n text 70 58 12 \"L\"\n"
+                                                           << "p.cards:3: the text \"L\" touches the line";
         QTest::newRow("label above the line") << card + "line 20 64 120 64\n text 70 54 12 \"L\"\n" << "";
         QTest::newRow("load acting on a beam") << card + "beam 10 70 130 70\n arrow 30 30 30 67\n udl 60 120 67 14\n" << "";
         QTest::newRow("two heads meeting") << card + "arrow 10 100 120 40\n arrow 110 100 120 40\n"
                                            << "p.cards:3: the head of the arrow touches the head of the arrow";
         QTest::newRow("vectors tip to tail, closed by a dashed line")
             << card + "arrow 10 100 120 100\n arrow 120 100 100 40\n dashed 10 100 100 40\n" << "";
+        QTest::newRow("line ending 3 px short of a tip") << card + "arrow 10 60 100 60\n line 100 57 100 76\n"
+                                                         << "p.cards:3: the line touches the head of the arrow";
         QTest::newRow("head on the middle of a line") << card + "line 70 20 70 110\n arrow 20 60 71 60\n"
                                                       << "p.cards:3: the head of the arrow touches the line";
         QTest::newRow("letters on atoms, bonds under them")
