@@ -31,8 +31,5 @@ for w in $(xdotool search --onlyvisible --name '^Vexlor - (Result|Help)$' 2> /de
     ! xdotool search --onlyvisible --name '^Vexlor - ' > /dev/null || fail "the viewer did not close"
 done
 click $((cx + 40)) $((cy - 10)) 0
-for _ in $(seq 1 25); do
-    xdotool search --onlyvisible --name '^Vexlor - Result$' > /dev/null && { echo "monkey: $actions actions in $seconds s, alive and answering"; exit 0; }
-    sleep 0.2
-done
-fail "no answer to the results command after $actions actions"
+[ "$(xdotool getwindowname "$(window_of_size 526)")" = "Vexlor - Result" ] || fail "no answer to the results command"
+echo "monkey: $actions actions in $seconds s, alive and answering"
