@@ -63,12 +63,12 @@ private slots:
     void exitRightAfterStart()
     {
         ReportInput input = afterStart();
-        input.date = QDate(2027, 3, 1);
+        input.date = QDate(2026, 12, 1);
         input.locale = QLocale(QLocale::German, QLocale::Germany);
         input.maxSeconds = 62;
         const QString at(75, u'@'), dash(75, u'-');
         const QStringList expected{
-            at, "@@@@@@@@@@@         Output Results of Vexlor   (01 M\u00e4rz 2027)", at, " ", " ", " ",
+            at, "@@@@@@@@@@@         Output Results of Vexlor   (01 Dezember 2026)", at, " ", " ", " ",
             "                    Name: Ada", " ", " ", " ", " Maximum time for question =  60 Seconds", " ", dash,
             "Question No.               Degree         in question of                      ", dash, " ",
             "  001 has no answer.", " ", at, "@@@@@             Total degree is 0 % in 1 questions.             @@@@@@", at};
