@@ -2,18 +2,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ReportFile.h"
 
-#include <QByteArray>
+#include <QFile>
 #include <QString>
 
-#include <cstdlib>
-
-// Writes a report of SIZE bytes of the letter n into FOLDER, the way Exit does,
-// so that the fault tests can stop it at every system call of the write.
-//   report_probe FOLDER SIZE
+// Writes the bytes of SOURCE as the report into FOLDER, the way Exit does, so that
+// the report test can stop or refuse each system call:  report_probe FOLDER SOURCE
 int main(int argc, char *argv[])
 {
-    if (argc != 3)
-        return 2;
-    const QByteArray report(std::atoi(argv[2]), 'n');
-    return ReportFile::save(QString::fromLocal8Bit(argv[1]), report).isEmpty() ? 0 : 1;
+    QFile source(QString::fromLocal8Bit(argc == 3 ? argv[2] : ""));
+    const bool read = source.open(QIODevice::ReadOnly);
+    return read && ReportFile::save(QString::fromLocal8Bit(argv[1]), source.readAll()).isEmpty() ? 0 : 1;
 }

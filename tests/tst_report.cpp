@@ -1,5 +1,6 @@
 // SPDX-FileCopyrightText: 2026 Quelro Programs
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "LocaleEncoding.h"
 #include "ReportFile.h"
 #include "ReportHandOver.h"
 #include "ResultRows.h"
@@ -8,24 +9,29 @@
 
 #include <QDir>
 #include <QFile>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QScopeGuard>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <map>
+
+#include <sys/mount.h>
+
 namespace {
 
-ReportInput afterStart()
+ReportInput afterStart(const QString &name = "Ada")
 {
     ReportInput input;
     input.date = QDate(2026, 12, 7);
     input.locale = QLocale(QLocale::English, QLocale::UnitedKingdom);
-    input.name = QStringLiteral("Ada");
-    input.maxSeconds = 32;
+    input.name = name;
     input.answeredDegree.assign(102, 0.0);
     input.answeredTerm.assign(102, QString());
     return input;
 }
-
-QStringList lines(const QString &text) { return text.split(QStringLiteral("\r\n")); }
 
 QByteArray readAll(const QString &path)
 {
@@ -33,7 +39,7 @@ QByteArray readAll(const QString &path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
 }
 
-bool writeFile(const QString &path, const QByteArray &bytes)
+bool put(const QString &path, const QByteArray &bytes)
 {
     QFile file(path);
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
@@ -47,20 +53,26 @@ QString answered(const char *number, const char *degree, const QString &term = "
 
 }  // namespace
 
-// The results report: its exact bytes, and how it reaches the disk and the viewer.
+// The results report: its exact bytes, and how it reaches the disk and the viewer,
+// on real devices that fail (a full tmpfs, a writer killed or refused at every system call).
 class TestReport : public QObject {
     Q_OBJECT
 
 private slots:
+    // The date in the player's language; the time limit without the two seconds of grace.
     void exitRightAfterStart()
     {
+        ReportInput input = afterStart();
+        input.date = QDate(2026, 12, 1);
+        input.locale = QLocale(QLocale::German, QLocale::Germany);
+        input.maxSeconds = 62;
         const QString at(75, u'@'), dash(75, u'-');
         const QStringList expected{
-            at, "@@@@@@@@@@@         Output Results of Vexlor   (07 December 2026)", at, " ", " ", " ",
-            "                    Name: Ada", " ", " ", " ", " Maximum time for question =  30 Seconds", " ", dash,
+            at, "@@@@@@@@@@@         Output Results of Vexlor   (01 Dezember 2026)", at, " ", " ", " ",
+            "                    Name: Ada", " ", " ", " ", " Maximum time for question =  60 Seconds", " ", dash,
             "Question No.               Degree         in question of                      ", dash, " ",
             "  001 has no answer.", " ", at, "@@@@@             Total degree is 0 % in 1 questions.             @@@@@@", at};
-        QCOMPARE(resultsReportText(afterStart()), expected.join("\r\n") + "\r\n");
+        QCOMPARE(resultsReportText(input), expected.join("\r\n") + "\r\n");
     }
 
     void rowsAndAverage_data()
@@ -69,13 +81,10 @@ private slots:
         QTest::addColumn<QStringList>("rows");
         QTest::addColumn<QString>("total");
         QTest::newRow("100, 75, a time-out and one on show: 43.75 -> 44") << QList<int>{100, 75, 0, 0}
-            << QStringList{answered("  001", "100"), answered("  002", "075"), "  003 has no answer.",
-                           "  004 has no answer."}
+            << QStringList{answered("  001", "100"), answered("  002", "075"), "  003 has no answer.", "  004 has no answer."}
             << "44 % in 4 questions.";
-        QTest::newRow("62.5 goes to the even 62") << QList<int>{100, 100, 50, 0}
-            << QStringList{answered("  001", "100"), answered("  002", "100"), answered("  003", "050"),
-                           "  004 has no answer."}
-            << "62 % in 4 questions.";
+        QTest::newRow("62.5 goes to the even 62") << QList<int>{100, 25}
+            << QStringList{answered("  001", "100"), answered("  002", "025")} << "62 % in 2 questions.";
     }
 
     void rowsAndAverage()
@@ -88,120 +97,215 @@ private slots:
         for (int n = 1; n <= degrees.size(); ++n) {
             input.answeredDegree[n] = degrees[n - 1];
             input.degreeSum += degrees[n - 1];
-            if (degrees[n - 1] > 0)
-                input.answeredTerm[n] = QStringLiteral("Moment (of a force) Unit");
+            input.answeredTerm[n] = degrees[n - 1] > 0 ? "Moment (of a force) Unit" : "";
         }
-        const QStringList all = lines(resultsReportText(input));
+        const QStringList all = resultsReportText(input).split("\r\n");
         QCOMPARE(all.mid(16, rows.size()), rows);
-        QCOMPARE(all.at(18 + rows.size()),
-                 QStringLiteral("@@@@@             Total degree is ") + total + QStringLiteral("             @@@@@@"));
+        QCOMPARE(all.at(18 + rows.size()), "@@@@@             Total degree is " + total + "             @@@@@@");
     }
 
-    void zonesAlwaysMoveForward()
+    void rowsPastTheTables()
     {
-        // From column 14 exactly, a zone separator still moves on to 28.
-        const PrintLine onZoneStart{PrintItem::textItem(QString(14, u'x')), PrintItem::zone(), PrintItem::textItem("y")};
-        QCOMPARE(printInColumns(onZoneStart).indexOf(u'y'), 28);
-
-        // Rows past the tables, from many word-list choices, are written like any
-        // other: recorded ones with their degree, the rest as unanswered.
+        // From many word-list choices: recorded ones with their degree, the rest as unanswered.
         std::vector<double> degrees(104, 0.0);
-        std::vector<QString> terms(104);
+        std::vector<QString> terms(104, "Zero");
         degrees[103] = 25;
-        terms[103] = QStringLiteral("Zero");
         const std::vector<PrintLine> rows = resultRows(1005, degrees, terms);
         QCOMPARE(rows.size(), std::size_t(1005));
-        QCOMPARE(printInColumns(rows[102]), answered("  103", "025", QStringLiteral("Zero")));
-        QCOMPARE(printInColumns(rows[101]), QStringLiteral("  102 has no answer."));
-        QCOMPARE(printInColumns(rows[1004]), QStringLiteral("  1005 has no answer."));
+        QCOMPARE(printInColumns(rows[102]), answered("  103", "025", "Zero"));
+        QCOMPARE(printInColumns(rows[1004]), "  1005 has no answer.");
 
-        // A negative degree has no row at all.
-        degrees[2] = -25;
+        degrees[2] = -25;  // a negative degree has no row at all
         QCOMPARE(resultRows(3, degrees, terms).size(), std::size_t(2));
     }
 
-    void dateInTheUsersLanguage()
+    void nameLine_data()
     {
-        ReportInput input = afterStart();
-        input.date = QDate(2027, 3, 1);
-        input.locale = QLocale(QLocale::German, QLocale::Germany);
-        input.name = QString();
-        input.maxSeconds = 62;
-        const QStringList all = lines(resultsReportText(input));
-        QCOMPARE(all.at(1), QStringLiteral("@@@@@@@@@@@         Output Results of Vexlor   (01 M\u00e4rz 2027)"));
-        QCOMPARE(all.at(6), QStringLiteral("                    Name: "));
-        QCOMPARE(all.at(10), QStringLiteral(" Maximum time for question =  60 Seconds"));
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QByteArray>("written");
+        const QString name = "Zo\u00eb \u0410\u043d\u043d\u0430 \u20ac";
+        QTest::newRow("UTF-8") << "C.UTF-8" << name << name.toUtf8();
+        QTest::newRow("Latin-1, ? for each character it lacks") << "en_US.ISO-8859-1" << name << QByteArray("Zo\xeb ???? ?");
+        QTest::newRow("C, as UTF-8") << "C" << name << name.toUtf8();
+        QTest::newRow("each run of line breaks, of any kind, one blank")
+            << "C.UTF-8" << "Al\nBo\rCy\r\n\r\nDe\u2028Ef\u2029" << QByteArray("Al Bo Cy De Ef ");
+        QTest::newRow("NUL and terminal escapes")
+            << "C.UTF-8" << "Al" + QString(QChar()) + "\x1b]0;x\x07\x1b[31mBo\u009b2J" << QByteArray("Al??]0;x??[31mBo?2J");
+        QTest::newRow("tab, markup and quotes stay") << "C.UTF-8" << "<b>Al</b>\t& \"Bo\"" << QByteArray("<b>Al</b>\t& \"Bo\"");
     }
 
-    void replacesAnOlderReportWhole()
+    // The name stays on its own line, in the encoding of the player's locale.
+    void nameLine()
     {
-        QTemporaryDir dir;
-        const QString path = dir.filePath(QLatin1String(ReportFile::kName));
-        QVERIFY(writeFile(path, QByteArray(5000, 'o')));
-        QVERIFY(ReportFile::save(dir.path(), "new\r\n").isEmpty());
-        QCOMPARE(readAll(path), QByteArray("new\r\n"));
-
-        // A link at the report's place is replaced, and what it pointed to is left alone.
-        const QString elsewhere = dir.filePath(QStringLiteral("precious.txt"));
-        QVERIFY(writeFile(elsewhere, "keep"));
-        QFile::remove(path);
-        QVERIFY(QFile::link(elsewhere, path));
-        QVERIFY(ReportFile::save(dir.path(), "report").isEmpty());
-        QCOMPARE(readAll(elsewhere), QByteArray("keep"));
-        QVERIFY(!QFileInfo(path).isSymLink());
-        QCOMPARE(readAll(path), QByteArray("report"));
+        QFETCH(QString, locale);
+        QFETCH(QString, typed);
+        QFETCH(QByteArray, written);
+        QTemporaryDir locales, work;
+        if (locale.contains("ISO-8859-1")) {
+            // A Latin-1 locale of our own, since the machine may have none.
+            QProcess localedef;
+            localedef.start("localedef", {"-i", "en_US", "-f", "ISO-8859-1", locales.filePath(locale)});
+            if (!localedef.waitForFinished(60000) || !QFileInfo::exists(locales.filePath(locale)))
+                QSKIP("localedef cannot build a Latin-1 locale here (package locales missing?)");
+        }
+        const QByteArray oldLocale = qgetenv("LC_ALL");
+        qputenv("LOCPATH", QFile::encodeName(locales.path()));
+        qputenv("LANG", "C.UTF-8");  // LC_ALL wins over it
+        qputenv("LC_ALL", locale.toLatin1());
+        const bool saved = writeReportAndOpen(afterStart(typed), work.path(), [](const QString &) { return true; }).written;
+        qunsetenv("LOCPATH");
+        qputenv("LC_ALL", oldLocale);
+        QVERIFY(saved);
+        QList<QByteArray> lines = readAll(work.filePath(ReportFile::kName)).split('\n');
+        QCOMPARE(lines.takeLast(), QByteArray());  // the last line ends in CR LF too
+        QCOMPARE(lines.size(), 21);
+        for (const QByteArray &line : std::as_const(lines))
+            QVERIFY(line.endsWith('\r') && line.count('\r') == 1);
+        QCOMPARE(lines.at(6), "                    Name: " + written + '\r');
     }
 
-    void failuresAreNeverHandedOver()
+    void handOver_data()
     {
+        QTest::addColumn<QString>("opener");  // the only viewer on PATH
+        QTest::addColumn<QString>("inTheWay");  // what keeps the report from its folder, if anything
+        QTest::addColumn<QString>("told");  // the viewer's arguments before its folder, or the error
+        QTest::newRow("xdg-open gets the bare name") << "xdg-open" << "" << "1|VexlorOut.txt|";
+        QTest::newRow("a desktop with only gio") << "gio" << "" << "2|open|VexlorOut.txt|";
+        QTest::newRow("a folder where the report goes") << "xdg-open" << "folder" << "in the way";
+        QTest::newRow("the working folder deleted under the game") << "xdg-open" << "deleted" << "deleted";
+    }
+
+    void handOver()
+    {
+        QFETCH(QString, opener);
+        QFETCH(QString, inTheWay);
+        QFETCH(QString, told);
+        // A stand-in viewer records its arguments and the folder it was started in.
+        QTemporaryDir bin, work;
+        const QString home = QDir::currentPath(), folder = QDir(work.path()).canonicalPath(), script = bin.filePath(opener);
+        QVERIFY(put(script, "#!/bin/sh\nprintf '%s|' \"$#\" \"$@\" \"$PWD\" > \"$0.args\"\n"));
+        QVERIFY(QFile::setPermissions(script, QFile::ReadOwner | QFile::ExeOwner));
+        QVERIFY(QDir::setCurrent(folder) && (inTheWay.isEmpty() || QDir().mkdir(ReportFile::kName)));
+        if (inTheWay == "deleted")
+            work.remove();
+        const QByteArray oldPath = qgetenv("PATH");
+        qputenv("PATH", QFile::encodeName(bin.path()));
+        const HandOverOutcome outcome = writeReportAndOpen(afterStart(), QString(), &ViewerHandOver::open);
+        qputenv("PATH", oldPath);
+        QDir::setCurrent(home);
+        QCOMPARE(outcome.written && outcome.viewerStarted, inTheWay.isEmpty());
+        if (inTheWay.isEmpty())
+            QTRY_COMPARE(readAll(script + ".args"), told.toUtf8() + QFile::encodeName(folder) + '|');
+        else
+            QVERIFY2(outcome.error.contains(told), qPrintable(outcome.error));
+    }
+
+    void fullDiskKeepsTheOlderReport_data()
+    {
+        QTest::addColumn<bool>("linkInPlace");
+        QTest::addColumn<int>("pagesLeft");
+        QTest::newRow("older report, disk full") << false << 0;
+        QTest::newRow("link to a report, one page left") << true << 1;
+    }
+
+    void fullDiskKeepsTheOlderReport()
+    {
+        QFETCH(bool, linkInPlace);
+        QFETCH(int, pagesLeft);
+        const QTemporaryDir disk;
+        const QByteArray mountPoint = QFile::encodeName(disk.path());
+        if (::mount("tmpfs", mountPoint.constData(), "tmpfs", 0, "size=64k") != 0)
+            QSKIP("cannot mount a small tmpfs here (it needs root); the full-disk check did not run");
+        const auto unmount = qScopeGuard([&] { ::umount(mountPoint.constData()); });
+        const QString path = disk.filePath(ReportFile::kName), target = disk.filePath("kept.txt");
+        const QByteArray older = QByteArray("older run\r\n").repeated(100);
+        QVERIFY(put(linkInPlace ? target : path, older));
+        QVERIFY(!linkInPlace || QFile::link("kept.txt", path));
+        QFile filler(disk.filePath("filler"));  // fills the disk to the last byte, then frees pagesLeft pages
+        QVERIFY(filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
+        filler.write(QByteArray(128 * 1024, 'f'));
+        QVERIFY(filler.resize(filler.size() - 4096 * pagesLeft));
+        const auto entries = [&] { return QDir(disk.path()).entryList(QDir::AllEntries | QDir::Hidden); };
+        const QStringList before = entries();
+
+        // A report of three pages cannot fit in the room that is left.
+        const ReportInput report = afterStart(QString(3 * 4096, u'x'));
         int viewerStarts = 0;
-        const ViewerStarter countingViewer = [&viewerStarts](const QString &) { return ++viewerStarts > 0; };
-
-        // A folder where the report should go.
-        QTemporaryDir dir;
-        QVERIFY(QDir(dir.path()).mkdir(QLatin1String(ReportFile::kName)));
-        HandOverOutcome outcome = writeReportAndOpen(afterStart(), dir.path(), countingViewer);
+        const ViewerStarter viewer = [&viewerStarts](const QString &) { return ++viewerStarts > 0; };
+        HandOverOutcome outcome = writeReportAndOpen(report, disk.path(), viewer);
         QVERIFY(!outcome.written && !outcome.error.isEmpty());
         QCOMPARE(viewerStarts, 0);
+        QCOMPARE(readAll(path), older);
+        QCOMPARE(QFileInfo(path).isSymLink(), linkInPlace);
+        QCOMPARE(entries(), before);  // no temporary file left behind
 
-        // A folder nobody may write into, holding an older report that must not pass for this one.
-        QTemporaryDir locked;
-        const QString old = locked.filePath(QLatin1String(ReportFile::kName));
-        QVERIFY(writeFile(old, "older run"));
-        QFile::setPermissions(locked.path(), QFile::ReadOwner | QFile::ExeOwner);
-        if (QFileInfo(locked.path()).isWritable() || QFile(locked.filePath("probe")).open(QIODevice::WriteOnly))
-            QSKIP("running with rights that ignore folder permissions");
-        outcome = writeReportAndOpen(afterStart(), locked.path(), countingViewer);
-        QFile::setPermissions(locked.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        QVERIFY(!outcome.written);
-        QCOMPARE(readAll(old), QByteArray("older run"));
-        QCOMPARE(viewerStarts, 0);
+        // With room again, the new report replaces whatever stood there, whole.
+        QVERIFY(filler.remove());
+        outcome = writeReportAndOpen(report, disk.path(), viewer);
+        QVERIFY(outcome.written);
+        QCOMPARE(viewerStarts, 1);
+        QVERIFY(!QFileInfo(path).isSymLink());
+        QCOMPARE(readAll(path), LocaleEncoding::encode(resultsReportText(report)));
+        QVERIFY(!linkInPlace || readAll(target) == older);
     }
 
-    void viewerGetsTheBareName()
+    // The writer run by strace, killed at, or refused, each system call of a report.
+    void underStrace()
     {
-        // A stand-in viewer first on PATH records its arguments and where it was started.
-        QTemporaryDir bin, work;
-        const QString record = work.filePath(QStringLiteral("viewer-args"));
-        const QString script = bin.filePath(QStringLiteral("xdg-open"));
-        const QString recorder = QStringLiteral("#!/bin/sh\nprintf '%s|' \"$#\" \"$@\" \"$PWD\" > '%1'\n").arg(record);
-        QVERIFY(writeFile(script, recorder.toUtf8()));
-        QFile::setPermissions(script, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        const QByteArray oldPath = qgetenv("PATH");
-        qputenv("PATH", bin.path().toUtf8() + ':' + oldPath);
-        const QString oldDir = QDir::currentPath();
-        QDir::setCurrent(work.path());
+        const QString strace = QStandardPaths::findExecutable("strace");
+        if (strace.isEmpty())
+            QSKIP("strace is not installed; the kill check did not run");
+        QTemporaryDir dir, aside;
+        const QString path = dir.filePath(ReportFile::kName), log = aside.filePath("trace.log");
+        const QByteArray older(5000, 'o'), newer = LocaleEncoding::encode(resultsReportText(afterStart()));
+        QVERIFY(put(aside.filePath("newer"), newer));
+        qputenv("ASAN_OPTIONS", "detect_leaks=0");  // a leak check at exit would trace the process, as strace does
+        const auto run = [&](const QString &injection) {
+            for (const QString &name : QDir(dir.path()).entryList(QDir::Files | QDir::Hidden))
+                QFile::remove(dir.filePath(name));
+            put(path, older);
+            QProcess probe;
+            probe.start(strace, {"-qq", "-o", log, "-e", injection.isEmpty() ? "trace=all" : "inject=" + injection, "--",
+                                 VEXLOR_REPORT_PROBE, dir.path(), aside.filePath("newer")});
+            return probe.waitForFinished(30000) && probe.exitStatus() == QProcess::NormalExit ? probe.exitCode() : -1;
+        };
 
-        ReportInput input = afterStart();
-        input.name = QStringLiteral("Zo\u00eb $(rm -rf ~) `id` ; \u0410\u043d\u043d\u0430");
-        const HandOverOutcome outcome = writeReportAndOpen(input, work.path(), &ViewerHandOver::open);
+        // One run traced to its end names each call from the first on the folder, as "name:n",
+        // the n-th call of that name since start.
+        QCOMPARE(run(QString()), 0);
+        static const QRegularExpression call("^(\\w+)\\(");
+        std::map<QString, int> calls;
+        QStringList steps;
+        for (const QString &line : QString::fromLocal8Bit(readAll(log)).split(u'\n')) {
+            const QString name = call.match(line).captured(1);
+            const int n = name.isEmpty() ? 0 : ++calls[name];
+            if (n > 0 && (!steps.isEmpty() || (name != "execve" && line.contains(dir.path()))))
+                steps << name + ':' + QString::number(n);
+        }
 
-        QDir::setCurrent(oldDir);
-        qputenv("PATH", oldPath);
-        QVERIFY(outcome.written && outcome.viewerStarted);
-        QTRY_COMPARE(readAll(record), "1|VexlorOut.txt|" + QDir(work.path()).canonicalPath().toUtf8() + '|');
-        // The name is written as typed, in the locale's encoding.
-        QVERIFY(readAll(work.filePath(QLatin1String(ReportFile::kName))).contains("Name: " + input.name.toUtf8() + "\r\n"));
+        // Killed at the start of each of them: the whole older report or the whole new one.
+        QSet<QByteArray> seen;
+        for (const QString &step : std::as_const(steps)) {
+            run(step.section(u':', 0, 0) + ":signal=SIGKILL:when=" + step.section(u':', 1));
+            const QByteArray left = readAll(path);
+            QVERIFY2(left == older || left == newer, qPrintable(step));
+            seen.insert(left);
+        }
+        QCOMPARE(seen.size(), 2);  // the kills fell both before and after the new report took its name
+
+        // The first write, fsync or close of the report refused: failure told, the older report
+        // whole and nothing left behind. A write the system cut short goes on with the bytes after.
+        const struct { QString call, result; int exitCode; QByteArray left; } refusals[] = {
+            {"fsync", "error=EIO", 1, older}, {"close", "error=EIO", 1, older}, {"write", "retval=0", 1, older},
+            {"write", "retval=100", 0, newer.mid(100)}};  // strace skips the call: the first 100 bytes never land
+        for (const auto &refusal : refusals) {
+            const qsizetype step = steps.indexOf(QRegularExpression(refusal.call + ":\\d+"));
+            QVERIFY2(step >= 0, qPrintable(refusal.call));
+            QCOMPARE(run(refusal.call + ':' + refusal.result + ":when=" + steps[step].section(u':', 1)), refusal.exitCode);
+            QCOMPARE(readAll(path), refusal.left);
+            QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList(ReportFile::kName));
+        }
     }
 };
 
