@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ControlFactory.h"
 
+#include "PlainTextArea.h"
 #include "Twips.h"
 
 #include <QApplication>
@@ -141,7 +142,7 @@ QLineEdit *lineBox(QWidget *parent, const QRect &twips, const QColor &text, cons
 QTextEdit *textArea(QWidget *parent, const QRect &twips, const QColor &text, const QColor &ground, const QFont &font,
                     Qt::Alignment alignment)
 {
-    auto *area = new QTextEdit(parent);
+    auto *area = new PlainTextArea(parent);
     area->setGeometry(toPixels(twips));
     area->setFont(font);
     area->setProperty(kDesignFont, font);
