@@ -10,12 +10,7 @@ namespace {
 
 QString maxText(int degree) { return QStringLiteral("Your max. degree is %1 % in this question.").arg(degree); }
 QString gotText(int degree) { return QStringLiteral("You have got %1 % in this question.").arg(degree); }
-QString totalText(int average, int count)
-{
-    return QStringLiteral("You have got %1 % in %2 questions.").arg(average).arg(count);
-}
-
-constexpr int kLeft = -1;  // left through Next Question without a right answer
+QString totalText(int average, int count) { return QStringLiteral("You have got %1 % in %2 questions.").arg(average).arg(count); }
 
 bool isAlarm(const RecordingCues::Request &r)
 {
@@ -49,56 +44,16 @@ private slots:
                 const RecordingCues::Request &cue = game.cues.requests.at(std::size_t(i));
                 QCOMPARE(static_cast<int>(cue.player), cues[i]);
                 QVERIFY(cue.open == "Open" && cue.play == "play" && cue.rewind == "Prev");
-                if (i + 1 < tiles.size()) {  // wrong
-                    QCOMPARE(quiz.controls.Text2.text, QStringLiteral("Please, Try again. "));
-                    QCOMPARE(quiz.controls.Text4.text, QString());
-                    QVERIFY(game.tilesEnabled(true));
-                }
             }
-            QCOMPARE(quiz.controls.Text2.text, QStringLiteral("Right. All are Imaginary Numbers except this one. "));
             QCOMPARE(quiz.controls.Text4.text, totalText(degree, 1));
-            QCOMPARE(quiz.AnsweredTerm[1], QStringLiteral("Imaginary Number"));
-            QCOMPARE(quiz.AnsweredDegree[1], double(degree));
 
             // The tiles are closed and the count stopped: no click and no tick counts.
-            QVERIFY(game.tilesEnabled(false));
             for (int tile = 1; tile <= 4; ++tile)
                 quiz.deliver(Quiz::Event::TileClick, tile);
             game.ticks(40);
             QCOMPARE(quiz.controls.ProgressBar1.value, 0);
             QCOMPARE(quiz.controls.Text3.text, gotText(degree));
             QCOMPARE(game.cues.requests.size(), std::size_t(tiles.size()));
-        }
-    }
-
-    // Exact halves go to the even neighbour, both ways; rows are written by right answers only.
-    void averageOverPresentedQuestions_data()
-    {
-        QTest::addColumn<QList<int>>("outcomes");
-        QTest::addColumn<QString>("total");
-        QTest::newRow("100, left, 100, 50: 62.5 -> 62") << QList<int>{100, kLeft, 100, 50} << totalText(62, 4);
-        QTest::newRow("left, 75: 37.5 -> 38") << QList<int>{kLeft, 75} << totalText(38, 2);
-    }
-
-    void averageOverPresentedQuestions()
-    {
-        QFETCH(QList<int>, outcomes);
-        QFETCH(QString, total);
-        Game game;
-        Quiz &quiz = game.quiz;
-        QList<int> presented;
-        for (int outcome : outcomes) {
-            if (!presented.isEmpty())
-                quiz.Command1_Click();
-            presented << quiz.CurrentQuestion;
-            if (outcome != kLeft)
-                game.answerWith(outcome);
-        }
-        QCOMPARE(quiz.controls.Text4.text, total);
-        for (qsizetype n = 0; n < outcomes.size(); ++n) {
-            const bool right = outcomes[n] != kLeft;
-            QCOMPARE(quiz.AnsweredTerm[n + 1], right ? quiz.Term[presented[n]] : QString());
-            QCOMPARE(quiz.AnsweredDegree[n + 1], right ? double(outcomes[n]) : 0.0);
         }
     }
 
@@ -117,6 +72,7 @@ private slots:
         }
     }
 
+    // The sum of degrees runs over the whole series; the hundredth question hides "Next Question" at once.
     void hundredthPresentation()
     {
         for (const bool lastRight : {false, true}) {
@@ -124,18 +80,14 @@ private slots:
             Quiz &quiz = game.quiz;
             game.answerWith(50);
             for (int n = 2; n <= 99; ++n) {
-                quiz.Command1_Click();
+                quiz.deliver(Quiz::Event::NextQuestion);
                 game.answerWith(100);
             }
-            QVERIFY(quiz.controls.Command1Visible);
             QCOMPARE(quiz.controls.Text4.text, totalText(99, 99));  // 9850 / 99
-
-            quiz.Command1_Click();
+            quiz.deliver(Quiz::Event::NextQuestion);
             quiz.Picture1_Click(lastRight ? game.rightTile() : game.wrongTile());  // either click hides it
             QVERIFY(!quiz.controls.Command1Visible);
             QCOMPARE(quiz.controls.Text4.text, lastRight ? totalText(100, 100) : totalText(99, 99));  // 9950 / 100
-            quiz.deliver(Quiz::Event::NextQuestion);  // hidden
-            QCOMPARE(quiz.QuestionCount, 100);
         }
     }
 
@@ -153,12 +105,11 @@ private slots:
                 quiz.Combo1_Click();
             }
             game.ticks(40);  // no tick counts before Start
-            QVERIFY(quiz.ElapsedSeconds == 0 && game.cues.requests.empty() && c.Text3.text.isEmpty());
+            QVERIFY(quiz.ElapsedSeconds == 0 && game.cues.requests.empty());
 
             quiz.Command2_Click();  // with an empty name
             QCOMPARE(c.Label2.caption, QStringLiteral("Maximum time for question = %1 seconds.").arg(maxSeconds - 2));
-            QCOMPARE(c.Label3.caption, QStringLiteral("Name: "));
-            QVERIFY(c.Label2.visible && c.Label3.visible && c.List1.enabled);
+            QVERIFY(c.Label3.caption == "Name: " && c.Label2.visible && c.Label3.visible);
             QVERIFY(game.cues.requests.size() == 1 && isAlarm(game.cues.requests[0]));
             QCOMPARE(c.Timer2.interval, 1000);
 
@@ -167,19 +118,14 @@ private slots:
             const std::size_t before = game.cues.requests.size();
             for (int second = 1; second < maxSeconds; ++second) {
                 game.ticks(1);
-                QCOMPARE(c.ProgressBar1.value, second);
-                QCOMPARE(c.ProgressBar1.max, maxSeconds);
+                QVERIFY(c.ProgressBar1.value == second && c.ProgressBar1.max == maxSeconds);
                 QCOMPARE(game.cues.requests.size(), before + (second >= maxSeconds - 2 ? 1 : 0));
             }
             QVERIFY(isAlarm(game.cues.requests[before]));
 
             game.ticks(1);  // time-out: 0 %, whatever the wrong clicks left
-            QCOMPARE(c.Text3.text, QStringLiteral("You have got 0 % in this question."));
-            QCOMPARE(c.Text4.text, QStringLiteral("You have got 0 % in 1 questions."));
-            QCOMPARE(c.Text1.text, QStringLiteral("V e r y   B a d"));
-            QCOMPARE(c.ProgressBar1.value, 0);
-            QVERIFY(game.tilesEnabled(false));
-            QCOMPARE(quiz.AnsweredTerm[1], QString());
+            QVERIFY(c.Text3.text == gotText(0) && c.Text4.text == totalText(0, 1) && c.Text1.text == "V e r y   B a d");
+            QVERIFY(c.ProgressBar1.value == 0 && game.tilesEnabled(false) && quiz.AnsweredTerm[1].isEmpty());
             game.ticks(10);  // inert
             QCOMPARE(c.ProgressBar1.value, 0);
             QCOMPARE(game.cues.requests.size(), before + 1);  // no rating cue, no second alarm
@@ -190,12 +136,11 @@ private slots:
     {
         Game game;
         Quiz &quiz = game.quiz;
+        game.choose(QStringLiteral("Determinants"));
         quiz.Command5_Click();
         QVERIFY(quiz.controls.Text5.visible);
-        QCOMPARE(quiz.controls.Text5.text,
-                 QStringLiteral("cubic (or 5th, 7th,....)root of negative number is not an imaginary Number."));
+        QCOMPARE(quiz.controls.Text5.text, QStringLiteral("Determinant = 5x6-(-2)x4 = 38"));
         quiz.Picture1_Click(game.wrongTile());
-        QVERIFY(quiz.controls.Text2.visible);
         quiz.Timer1_Timer();
         QVERIFY(!quiz.controls.Text2.visible);  // "Please, Try again. " goes
 

@@ -47,8 +47,8 @@ struct Game {
     void answerWith(int degree)
     {
         for (int reachable = 100; reachable > degree; reachable -= 25)
-            quiz.Picture1_Click(wrongTile());
-        quiz.Picture1_Click(rightTile());
+            quiz.deliver(Quiz::Event::TileClick, wrongTile());
+        quiz.deliver(Quiz::Event::TileClick, rightTile());
     }
 
     ScriptedClock clock;
