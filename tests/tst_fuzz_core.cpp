@@ -19,38 +19,39 @@
 
 namespace {
 
-enum class Kind { Click, Move, Next, Restart, Start, Hints, Pick, DoubleClick, MessageTick, CountdownTick, Clock };
-
-struct Event {
-    Kind kind;
+// A window event with its tile or list index; with `clock`, the time of day moving to second `value` instead.
+struct Step {
+    Quiz::Event event;
     int value;
+    bool clock = false;
 };
 
-QString describe(const Event &e)
+QString describe(const Step &s)
 {
-    static const char *const names[] = {"click tile", "move over tile", "Next Question", "Restart", "Start", "Hints",
-                                        "pick time", "double-click entry", "message tick", "countdown tick", "clock at"};
-    return QStringLiteral("%1 %2").arg(QLatin1String(names[static_cast<int>(e.kind)])).arg(e.value);
+    static const char *const names[] = {"click tile", "move over tile", "Next Question", "Start", "Restart",
+                                        "Hints", "pick time", "double-click entry", "message tick", "countdown tick"};
+    return QStringLiteral("%1 %2").arg(QLatin1String(s.clock ? "clock at" : names[static_cast<int>(s.event)])).arg(s.value);
 }
 
 // Half the seeds restart often; the other half rarely, so that their series
 // run to the end and word-list choices pile up past the hundred-and-first row.
-Event randomEvent(std::mt19937 &engine, bool restartsOften)
+Step randomStep(std::mt19937 &engine, bool restartsOften)
 {
+    using E = Quiz::Event;
     if (engine() % 1000 < (restartsOften ? 30u : 1u))
-        return {Kind::Restart, 0};
+        return {E::Restart, 0};
     const int roll = static_cast<int>(engine() % 100);
     auto pick = [&engine](int low, int high) { return low + static_cast<int>(engine() % (high - low + 1)); };
-    if (roll < 30) return {Kind::CountdownTick, 0};
-    if (roll < 50) return {Kind::Click, pick(0, 5)};
-    if (roll < 58) return {Kind::Move, pick(-1, 6)};
-    if (roll < 68) return {Kind::Next, 0};
-    if (roll < 76) return {Kind::DoubleClick, pick(-1, 100)};
-    if (roll < 84) return {Kind::MessageTick, 0};
-    if (roll < 91) return {Kind::Hints, 0};
-    if (roll < 94) return {Kind::Pick, pick(-1, 10)};
-    if (roll < 96) return {Kind::Start, 0};
-    return {Kind::Clock, pick(0, 86399)};
+    if (roll < 30) return {E::CountdownTick, 0};
+    if (roll < 50) return {E::TileClick, pick(0, 5)};
+    if (roll < 58) return {E::TileMove, pick(-1, 6)};
+    if (roll < 68) return {E::NextQuestion, 0};
+    if (roll < 76) return {E::WordChosen, pick(-1, 100)};
+    if (roll < 84) return {E::MessageTick, 0};
+    if (roll < 91) return {E::Hints, 0};
+    if (roll < 94) return {E::TimePicked, pick(-1, 10)};
+    if (roll < 96) return {E::Start, 0};
+    return {E::CountdownTick, pick(0, 86399), true};
 }
 
 // The average as the quiz must show it, by whole-number arithmetic: exact halves to the even neighbour.
@@ -61,17 +62,11 @@ int expectedAverage(double degreeSum, int count)
     return static_cast<int>(q + ((twice > count || (twice == count && q % 2 != 0)) ? 1 : 0));
 }
 
-class Player {
-public:
+struct Player {
     Player() : m_quiz(m_clock, m_random, m_cues) { m_quiz.Form_Load(); }
 
     // Applies one event; returns what rule it broke, or an empty text.
-    QString play(const Event &e);
-
-    bool seriesEnded() const { return m_quiz.controls.Picture1[1].picture == 0; }
-    int questionCount() const { return m_quiz.QuestionCount; }
-
-private:
+    QString play(const Step &s);
     QString broken() const;
 
     ScriptedClock m_clock{0};
@@ -81,33 +76,24 @@ private:
     bool m_listUsed = false;
 };
 
-QString Player::play(const Event &e)
+QString Player::play(const Step &s)
 {
     Quiz &q = m_quiz;
     const int question = q.CurrentQuestion;
-    const bool rightClick = e.kind == Kind::Click && e.value >= 1 && e.value <= 4 && !q.controls.Frame2Visible &&
-                            q.controls.Picture1[e.value].enabled && e.value == q.OddTile[question];
-    const bool restart = e.kind == Kind::Restart && q.controls.Command3Visible;
+    const bool rightClick = s.event == Quiz::Event::TileClick && s.value >= 1 && s.value <= 4 && !q.controls.Frame2Visible &&
+                            q.controls.Picture1[s.value].enabled && s.value == q.OddTile[question];
+    const bool restart = s.event == Quiz::Event::Restart && q.controls.Command3Visible;
     const double factor = q.DegreeFactor;
     const auto totalWrites = q.controls.Text4.writes;
-    using Event = Quiz::Event;
-    switch (e.kind) {
-    case Kind::Click: q.deliver(Event::TileClick, e.value); break;
-    case Kind::Move: q.deliver(Event::TileMove, e.value); break;
-    case Kind::Next: q.deliver(Event::NextQuestion); break;
-    case Kind::Restart: q.deliver(Event::Restart); break;
-    case Kind::Start: q.deliver(Event::Start); break;
-    case Kind::Hints: q.deliver(Event::Hints); break;
-    case Kind::Pick: q.controls.Combo1.listIndex = e.value; q.deliver(Event::TimePicked); break;
-    case Kind::DoubleClick:
-        m_listUsed = m_listUsed || q.controls.List1.enabled;
-        q.controls.List1.listIndex = e.value;
-        q.deliver(Event::WordChosen);
-        break;
-    case Kind::MessageTick: q.deliver(Event::MessageTick); break;
-    case Kind::CountdownTick: q.deliver(Event::CountdownTick); break;
-    case Kind::Clock: m_clock.set(e.value); break;
-    }
+    m_listUsed = m_listUsed || (s.event == Quiz::Event::WordChosen && q.controls.List1.enabled);
+    if (s.event == Quiz::Event::TimePicked)
+        q.controls.Combo1.listIndex = s.value;
+    if (s.event == Quiz::Event::WordChosen)
+        q.controls.List1.listIndex = s.value;
+    if (s.clock)
+        m_clock.set(s.value);
+    else
+        q.deliver(s.event, s.value);
     const auto row = static_cast<std::size_t>(q.QuestionCount);
     if (rightClick && (q.AnsweredTerm.size() <= row || q.AnsweredTerm[row] != q.Term[question] ||
                        q.AnsweredDegree[row] != 100 * factor || q.QuestionDegree[question] != 100 * factor))
@@ -129,12 +115,9 @@ QString Player::broken() const
     const Quiz &q = m_quiz;
     const Form1Controls &c = q.controls;
     const int cq = q.CurrentQuestion;
-    if (cq < 1 || cq > 100)
-        return QStringLiteral("question on show out of range");
-    if (!QList<double>{0, 0.25, 0.5, 0.75, 1}.contains(q.DegreeFactor))
-        return QStringLiteral("reachable degree %1").arg(q.DegreeFactor);
-    if (q.QuestionCount < 1 || (!m_listUsed && q.QuestionCount > 101))
-        return QStringLiteral("question count %1").arg(q.QuestionCount);
+    if (cq < 1 || cq > 100 || !QList<double>{0, 0.25, 0.5, 0.75, 1}.contains(q.DegreeFactor) || q.QuestionCount < 1 ||
+        (!m_listUsed && q.QuestionCount > 101))
+        return QStringLiteral("question %1, degree %2, count %3").arg(cq).arg(q.DegreeFactor).arg(q.QuestionCount);
     // Under the start panel only the time box and the timers can be reached: the loaded question stays.
     if (c.Frame2Visible && (q.QuestionCount != 1 || c.Picture1[1].picture != 41))
         return QStringLiteral("an event reached a control under the start panel");
@@ -152,17 +135,16 @@ QString Player::broken() const
     }
     if (c.Picture1[1].picture != 0 && c.Picture1[q.OddTile[cq]].picture != first + q.OddPicture[cq])
         return QStringLiteral("the odd tile does not show the odd picture");
-    if (c.Picture1[1].border + c.Picture1[2].border + c.Picture1[3].border + c.Picture1[4].border > 1)
-        return QStringLiteral("more than one tile raised");
-    if (c.ProgressBar1.value < c.ProgressBar1.min || c.ProgressBar1.value > c.ProgressBar1.max)
-        return QStringLiteral("time bar outside its range");
+    if (c.Picture1[1].border + c.Picture1[2].border + c.Picture1[3].border + c.Picture1[4].border > 1 ||
+        c.ProgressBar1.value < c.ProgressBar1.min || c.ProgressBar1.value > c.ProgressBar1.max)
+        return QStringLiteral("more than one tile raised, or the time bar outside its range");
 
     // Every text is one of the quiz's own.
     static const QRegularExpression degreeText(
         QStringLiteral("^(|Your max\\. degree is (75|50|25) % in this question\\.|"
                        "You have got (100|75|50|25|0) % in this question\\.)$"));
-    static const QRegularExpression totalText(QStringLiteral("^(|You have got (\\d|[1-9]\\d|100) % in [1-9]\\d* questions\\.)$"));
-    if (!degreeText.match(c.Text3.text).hasMatch() || !totalText.match(c.Text4.text).hasMatch())
+    static const QRegularExpression total(QStringLiteral("^(|You have got (\\d|[1-9]\\d|100) % in [1-9]\\d* questions\\.)$"));
+    if (!degreeText.match(c.Text3.text).hasMatch() || !total.match(c.Text4.text).hasMatch())
         return QStringLiteral("question box reads '%1', total box '%2'").arg(c.Text3.text, c.Text4.text);
     // Once Start has removed the time box, the countdown keeps the limit shown.
     const QString limit = QStringLiteral("Maximum time for question = %1 seconds.").arg(q.MaxSeconds - 2);
@@ -171,7 +153,7 @@ QString Player::broken() const
     bool knownRating = c.Text1.text.isEmpty();
     for (int average : {0, 30, 50, 65, 75, 90, 100})
         knownRating = knownRating || c.Text1.text == ratingFor(average).word;
-    bool knownMessage = QStringList{QString(), QStringLiteral(" "), QStringLiteral("Please, Try again. ")}.contains(c.Text2.text);
+    bool knownMessage = QStringList{QString(), " ", "Please, Try again. "}.contains(c.Text2.text);
     for (int n = 1; n <= 100 && !knownMessage; ++n)
         knownMessage = c.Text2.text == QuestionBank::rightAnswerMessage(n);
     if (!knownRating || !knownMessage)
@@ -212,11 +194,11 @@ private slots:
             Player player;
             bool ended = false, past = false;
             for (int i = 0; i < 2000; ++i) {
-                const Event e = randomEvent(engine, seed % 2 == 0);
-                steps << describe(e);
-                const QString failure = player.play(e);
-                ended = ended || player.seriesEnded();
-                past = past || player.questionCount() > 101;
+                const Step step = randomStep(engine, seed % 2 == 0);
+                steps << describe(step);
+                const QString failure = player.play(step);
+                ended = ended || player.m_quiz.controls.Picture1[1].picture == 0;
+                past = past || player.m_quiz.QuestionCount > 101;
                 if (!failure.isEmpty())
                     QFAIL(qPrintable(QStringLiteral("seed %1: %2 after\n  %3").arg(seed).arg(failure, steps.join("\n  "))));
             }
