@@ -129,8 +129,8 @@ QString Player::broken() const
         if (c.Picture1[1].picture == 0 ? c.Picture1[t].picture != 0 || c.Picture1[t].enabled || c.Command1Visible
                                        : shift < 0 || shift > 3 || c.Picture1[t].picture != first + (t - 1 + shift) % 4 + 1)
             return QStringLiteral("tiles out of rotation, or a half-ended series");
-        const int d = c.Picture1[t].border ? 10 : 0;
-        if (c.Picture1[t].left != kTileLeftHome[t - 1] - d || c.Picture1[t].top != kTileTopHome - d)
+        const int d = c.Picture1[t].border ? 10 : 0;  // home: 105 + 2310 (t - 1) twips from the left, 525 down
+        if (c.Picture1[t].left != 105 + 2310 * (t - 1) - d || c.Picture1[t].top != 525 - d)
             return QStringLiteral("tile %1 drifted").arg(t);
     }
     if (c.Picture1[1].picture != 0 && c.Picture1[q.OddTile[cq]].picture != first + q.OddPicture[cq])
