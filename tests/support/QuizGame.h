@@ -9,10 +9,9 @@
 
 #include <QList>
 
-// A quiz with a scripted clock and random source. At second 0 (midnight) the
-// clock draws question 11, "Imaginary Number": odd answer at position 2, so on
-// tile 2 while unrotated, Picture numbers 41 to 44. An empty random queue gives
-// U = 0, rotation 1.
+// A quiz with a scripted clock and random source. At second 0 (midnight) the clock draws question 11,
+// "Imaginary Number": odd answer at position 2, so on tile 2 while unrotated, Picture numbers 41 to 44.
+// An empty random queue gives U = 0, rotation 1.
 struct Game {
     explicit Game(int second = 0, bool start = true) : clock(second), quiz(clock, random, cues)
     {
@@ -21,11 +20,7 @@ struct Game {
             quiz.Command2_Click();
     }
 
-    void ticks(int count)
-    {
-        while (count-- > 0)
-            quiz.Timer2_Timer();
-    }
+    void ticks(int count) { while (count-- > 0) quiz.Timer2_Timer(); }
     void choose(const QString &entry)
     {
         quiz.controls.List1.listIndex = static_cast<int>(quiz.controls.List1.items.indexOf(entry));
@@ -47,8 +42,8 @@ struct Game {
     void answerWith(int degree)
     {
         for (int reachable = 100; reachable > degree; reachable -= 25)
-            quiz.Picture1_Click(wrongTile());
-        quiz.Picture1_Click(rightTile());
+            quiz.deliver(Quiz::Event::TileClick, wrongTile());
+        quiz.deliver(Quiz::Event::TileClick, rightTile());
     }
 
     ScriptedClock clock;

@@ -10,15 +10,11 @@
 // Remembers every cue request with its three command words.
 class RecordingCues final : public CuePlayer {
 public:
-    struct Request {
-        Cue player;
-        std::string open, play, rewind;
-    };
+    struct Request { Cue player; std::string open, play, rewind; };
 
     void PlayCue(Cue player, const CueCommands &commands) override
     {
-        requests.push_back({player, std::string(commands.open), std::string(commands.play),
-                            std::string(commands.rewind)});
+        requests.push_back({player, std::string(commands.open), std::string(commands.play), std::string(commands.rewind)});
     }
 
     std::vector<Request> requests;
