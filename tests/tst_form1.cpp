@@ -233,11 +233,12 @@ private slots:
         QVERIFY(control<QTimer>("Timer2")->isActive() && control<QTimer>("Timer2")->interval() == 1000);
         QTRY_COMPARE_WITH_TIMEOUT(control<QProgressBar>("ProgressBar1")->value(), 1, 1500);
         QVERIFY(evenFaces(m_form.get()));
-        // A screen reader hears the new heading.
+        // A screen reader hears the new heading, then only what a click wrote.
         QCOMPARE(control("Announcer")->accessibleName(), control<QLabel>("Label1")->text());
-
         clickTile(false);
         QVERIFY(control("Text2")->isVisible());
+        QCOMPARE(control("Announcer")->accessibleName(),
+                 control<QTextEdit>("Text2")->toPlainText().trimmed() + u' ' + text("Text3"));
         clickTile(true);
         for (int t = 1; t <= 4; ++t)
             QVERIFY(!tile(t)->isEnabled());
