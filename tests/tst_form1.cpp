@@ -1,14 +1,22 @@
 // SPDX-FileCopyrightText: 2026 Quelro Programs
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "AnswerTile.h"
+#include "ControlFactory.h"
 #include "FixedSeedRandom.h"
 #include "Form1.h"
 #include "Form2.h"
+#include "FrmSplash.h"
 #include "KeptTextSurface.h"
+#include "PictureStore.h"
 #include "Pictures.h"
+#include "QuestionBank.h"
+#include "Rating.h"
 #include "RecordingCues.h"
+#include "ResultRows.h"
 #include "ScriptedClock.h"
 
+#include <QAbstractItemView>
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
@@ -17,37 +25,102 @@
 #include <QListWidget>
 #include <QMouseEvent>
 #include <QProgressBar>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QScrollBar>
+#include <QStyle>
 #include <QTest>
 #include <QTextEdit>
 #include <QTimer>
 
 #include <memory>
 
-// The main window as a player meets it: where everything is, how it looks, and
-// what the first moves of a game do to the real widgets.
+// The main window as a player meets it, with the mouse or the keyboard alone: where
+// everything is, what the first moves of a game do to the real widgets, and that every
+// text the windows show fits whole in its control, literally as written. Runs with the
+// Arial-metric fonts and again with DejaVu alone (FONTCONFIG_FILE set).
 class TestForm1 : public QObject {
     Q_OBJECT
 
 private:
-    template <typename T = QWidget>
-    T *control(const char *name)
+    // Why the control's text does not show whole in it, or an empty string.
+    static QString overflow(QWidget *control)
     {
-        T *found = m_form->findChild<T *>(QLatin1String(name));
-        if (!found)
-            qFatal("no control %s", name);
-        return found;
+        const QFontMetrics metrics = control->fontMetrics();
+        QSize needed, room = control->size();
+        QString text = control->property("text").toString();
+        if (auto *label = qobject_cast<QLabel *>(control)) {
+            room = label->contentsRect().size();
+            needed = label->wordWrap() ? metrics.boundingRect(QRect(QPoint(), room), Qt::TextWordWrap, text).size()
+                                       : QSize(metrics.horizontalAdvance(text), metrics.height());
+        } else if (qobject_cast<QLineEdit *>(control)) {
+            // Qt keeps 2 pixels inside the frame; at least one more on each side keeps the text off the edge.
+            const int frame = control->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, control);
+            room -= QSize(2 * frame + 6, 2 * frame);
+            needed = {metrics.horizontalAdvance(text), metrics.tightBoundingRect(text).height()};
+        } else if (auto *area = qobject_cast<QTextEdit *>(control)) {
+            text = area->toPlainText();
+            room = area->verticalScrollBar()->isVisible() ? QSize() : area->viewport()->size();
+            needed = QSizeF(area->document()->idealWidth(), area->document()->size().height()).toSize();
+        } else if (qobject_cast<QPushButton *>(control)) {
+            needed = {metrics.horizontalAdvance(text) + 8, metrics.height()};
+        }
+        return needed.width() > room.width() || needed.height() > room.height()
+                   ? QStringLiteral("%1 too small for '%2'").arg(control->objectName(), text)
+                   : QString();
     }
-    AnswerTile *tile(int t) { return control<AnswerTile>(QStringLiteral("Picture1(%1)").arg(t).toLatin1()); }
+    // Why the first shown control of a window that does not show its text whole falls short, or an empty string.
+    static QString unfit(QWidget *window)
+    {
+        for (QWidget *control : window->findChildren<QWidget *>()) {
+            if (control->isVisibleTo(window) && !overflow(control).isEmpty())
+                return overflow(control);
+        }
+        return QString();
+    }
+    // How many pixels of a widget's picture have the colour, and how wide a band of columns they span.
+    static std::pair<int, int> pixelsOf(QWidget *widget, const QColor &colour)
+    {
+        const QImage shot = widget->grab().toImage();
+        int count = 0, left = shot.width(), right = -1;
+        for (int i = 0; i < shot.width() * shot.height(); ++i) {
+            const int x = i % shot.width();
+            if (shot.pixelColor(x, i / shot.width()) == colour) {
+                ++count;
+                left = std::min(left, x);
+                right = std::max(right, x);
+            }
+        }
+        return {count, right - left + 1};
+    }
+    // Every shown button of a window shows its own colour as an even face.
+    static bool evenFaces(QWidget *window)
+    {
+        for (QPushButton *button : window->findChildren<QPushButton *>()) {
+            const int same = pixelsOf(button, button->palette().color(QPalette::Button)).first;
+            if (button->isVisibleTo(window) && same * 10 < button->width() * button->height() * 7)
+                return false;
+        }
+        return true;
+    }
+    template <typename T = QWidget>
+    T *control(const QString &name) { return m_form->findChild<T *>(name); }
+    AnswerTile *tile(int t) { return control<AnswerTile>(QStringLiteral("Picture1(%1)").arg(t)); }
     QString text(const char *name) { return control<QLineEdit>(name)->text(); }
-    // The viewer window is a window of its own, not a child of Form1.
+    void clickTile(bool right)
+    {
+        const int odd = m_form->quiz().OddTile[m_form->quiz().CurrentQuestion];
+        QTest::mouseClick(tile(right ? odd : odd % 4 + 1), Qt::LeftButton);
+    }
+    // The viewer is a window of its own, not a child of the main window.
     static Form2 *viewer()
     {
         for (QWidget *window : QApplication::topLevelWidgets())
             if (auto *form2 = qobject_cast<Form2 *>(window))
                 return form2;
-        qFatal("no viewer window");
+        return nullptr;
     }
-    void start(const QString &name, int comboDownPresses)
+    void start(const QString &name = QString(), int comboDownPresses = 0)
     {
         QTest::keyClicks(control("Text7"), name);
         auto *combo = control<QComboBox>("Combo1");
@@ -57,7 +130,7 @@ private:
         QTest::mouseClick(control("Command2"), Qt::LeftButton);
     }
 
-    ScriptedClock m_clock{12 * 3600};  // noon: C = 0, so the first question is 11, odd answer on tile 2
+    ScriptedClock m_clock{12 * 3600};  // noon: the first question is 11, its odd card on tile 2
     FixedSeedRandom m_random;
     RecordingCues m_cues;
     std::unique_ptr<Form1> m_form;
@@ -71,120 +144,309 @@ private slots:
     }
     void cleanup() { m_form.reset(); }
 
-    void atStart()
+    // Places in pixels from the form's twips (15 to the pixel, rounded), and texts.
+    void layout_data()
     {
-        // The client area is 11385 x 7380 twips, 15 twips to the pixel, and the window cannot be resized.
-        QCOMPARE(m_form->centralWidget()->size(), QSize(759, 492));
-        QCOMPARE(m_form->minimumSize(), m_form->maximumSize());
-        QCOMPARE(control("Frame2")->geometry(), QRect(0, 0, 617, 217));  // 9255 x 3255 twips over the game
-        QCOMPARE(QFontInfo(control("Label1")->font()).family(), QStringLiteral("Liberation Sans"));  // Arial's metrics
-
-        // The drafting sheet lies unscaled at the top left, behind every control.
-        const QImage shot = m_form->centralWidget()->grab().toImage();
-        const QImage sheet = Pictures::named(QStringLiteral("window.png")).toImage();
-        for (const QPoint at : {QPoint(4, 480), QPoint(23, 470), QPoint(46, 300)})
-            QCOMPARE(shot.pixelColor(at), sheet.pixelColor(at));
-        QVERIFY(sheet.pixelColor(23, 470) != sheet.pixelColor(4, 480));  // a grid line, not just ground
-
-        QVERIFY(control("Frame2")->isVisible());
-        for (const char *hidden : {"Text2", "Text5", "Label2", "Label3", "Command3", "Command4"})
-            QVERIFY2(!control(hidden)->isVisibleTo(m_form.get()), hidden);
-        auto *list = control<QListWidget>("List1");
-        QVERIFY(!list->isEnabled() && list->count() == 100);
-
-        // The time box is a list to pick from that shows 30 until a pick.
-        auto *combo = control<QComboBox>("Combo1");
-        QVERIFY(!combo->isEditable() && combo->currentIndex() == -1);
-        QCOMPARE(combo->placeholderText(), QStringLiteral("30"));
-
-        // The message timer ticks from the start; the countdown must not tick at
-        // all yet (a Qt timer of interval 0 would fire without pause).
-        QVERIFY(control<QTimer>("Timer1")->isActive());
-        QCOMPARE(control<QTimer>("Timer1")->interval(), 3000);
-        QVERIFY(!control<QTimer>("Timer2")->isActive());
-
-        QVERIFY(m_form->windowTitle().endsWith(QStringLiteral(" (100 questions)")));
-        QCOMPARE(control<QLabel>("Label1")->text(), QStringLiteral("Imaginary Number: Find the odd one out"));
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QRect>("place");
+        QTest::addColumn<QString>("caption");
+        QTest::newRow("start panel") << "Frame2" << QRect(0, 0, 617, 217) << QString();
+        QTest::newRow("tile 1") << "Picture1(1)" << QRect(7, 35, 148, 127) << QString();
+        QTest::newRow("Next Question") << "Command1" << QRect(469, 175, 148, 29) << "Next Question";
+        QTest::newRow("message, 100 twips in") << "Text2" << QRect(7, 217, 610, 57) << QString();
+    }
+    void layout()
+    {
+        QFETCH(QString, name);
+        QFETCH(QRect, place);
+        QFETCH(QString, caption);
+        QCOMPARE(control(name)->geometry(), place);
+        QCOMPARE(control(name)->property("text").toString(), caption);
     }
 
-    void startThenAnswer()
+    void atStart()
     {
-        start(QStringLiteral("Ada"), 1);  // the first entry, 15 seconds
+        // 11385 x 7380 twips under the menu, and not resizable.
+        QCOMPARE(m_form->centralWidget()->size(), QSize(759, 492));
+        QCOMPARE(m_form->minimumSize(), m_form->maximumSize());
+        // The drafting sheet lies unscaled at the top left, behind every control: ground, a grid line.
+        const QImage shot = m_form->centralWidget()->grab().toImage();
+        const QImage sheet = Pictures::named(QStringLiteral("window.png")).toImage();
+        QVERIFY(sheet.pixelColor(23, 470) != sheet.pixelColor(4, 480));
+        for (const QPoint at : {QPoint(4, 480), QPoint(23, 470), QPoint(46, 300)})
+            QCOMPARE(shot.pixelColor(at), sheet.pixelColor(at));
 
+        for (const char *hidden : {"Text2", "Text5", "Label2", "Label3", "Command3", "Command4"})
+            QVERIFY2(!control(hidden)->isVisibleTo(m_form.get()), hidden);
+        QVERIFY(!control("List1")->isEnabled() && control<QListWidget>("List1")->count() == 100);
+        // The time box is a list to pick from that shows 30 until a pick.
+        auto *combo = control<QComboBox>("Combo1");
+        QVERIFY(!combo->isEditable() && combo->currentIndex() == -1 && combo->placeholderText() == "30");
+        // The message timer ticks from the start; the countdown not at all yet (interval 0 would fire at once).
+        QVERIFY(control<QTimer>("Timer1")->isActive() && !control<QTimer>("Timer2")->isActive());
+        QCOMPARE(control<QTimer>("Timer1")->interval(), 3000);
+        // Arial's metric twin or, without it, the desktop's sans-serif.
+        const QString face = QFontInfo(control("Label8")->font()).family();
+        QVERIFY2(face.contains(QStringLiteral("Sans")), qPrintable(face));
+        QCOMPARE(face.startsWith(QStringLiteral("Liberation")), !qEnvironmentVariableIsSet("FONTCONFIG_FILE"));
+        // The buttons show their colours; the open time list is red like the closed box.
+        QVERIFY(evenFaces(m_form.get()));
+        combo->showPopup();
+        const int red = pixelsOf(combo->view(), Qt::red).first, black = pixelsOf(combo->view(), Qt::black).first;
+        combo->hidePopup();
+        QVERIFY2(red > 0 && black == 0, qPrintable(QStringLiteral("%1 red, %2 black").arg(red).arg(black)));
+    }
+
+    // A typed name shows as typed, markup and entities included, with the time picked.
+    void startPanel_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("entry");
+        QTest::addColumn<int>("seconds");
+        QTest::newRow("tags") << QStringLiteral("<u>Al</u> & Bo") << 0 << 15;
+        QTest::newRow("entities") << QStringLiteral("&lt;b&gt; &amp; &nbsp;") << 9 << 60;
+        QTest::newRow("heading, picture") << QStringLiteral("<h1>Big</h1><img src=\"x\">") << 4 << 35;
+    }
+    void startPanel()
+    {
+        QFETCH(QString, name);
+        QFETCH(int, entry);
+        QFETCH(int, seconds);
+        start(name, entry + 1);
         QVERIFY(!control("Frame2")->isVisible());
-        QCOMPARE(control<QLabel>("Label2")->text(), QStringLiteral("Maximum time for question = 15 seconds."));
-        QCOMPARE(control<QLabel>("Label3")->text(), QStringLiteral("Name: Ada"));
+        QCOMPARE(control<QLabel>("Label2")->text(),
+                 QStringLiteral("Maximum time for question = %1 seconds.").arg(seconds));
+        auto *label3 = control<QLabel>("Label3");
+        QCOMPARE(label3->text(), QStringLiteral("Name: ") + name);
+        // Drawn as wide as the literal text: markup would drop its tags and entities shrink to one sign.
+        const int literal = QFontMetrics(label3->font()).boundingRect(label3->text()).width();
+        const int drawn = pixelsOf(label3, label3->palette().color(QPalette::WindowText)).second;
+        QVERIFY2(qAbs(drawn - literal) <= 3, qPrintable(QStringLiteral("%1 of %2").arg(drawn).arg(literal)));
+        QCOMPARE(unfit(m_form.get()), QString());
+    }
+
+    // A wrong and a right answer, the results table, Next Question and Restart on the real widgets.
+    void playOneQuestion()
+    {
+        start();
         QVERIFY(control("List1")->isEnabled() && control("Command3")->isVisible() && control("Command4")->isVisible());
         QVERIFY(control<QTimer>("Timer2")->isActive() && control<QTimer>("Timer2")->interval() == 1000);
-
-        QTest::mouseClick(tile(1), Qt::LeftButton);  // wrong
-        QCOMPARE(control<QTextEdit>("Text2")->toPlainText(), QStringLiteral("Please, Try again. "));
+        QTRY_COMPARE_WITH_TIMEOUT(control<QProgressBar>("ProgressBar1")->value(), 1, 1500);
+        QVERIFY(evenFaces(m_form.get()));
+        // A screen reader hears the new heading, then only what a click wrote.
+        QCOMPARE(control("Announcer")->accessibleName(), control<QLabel>("Label1")->text());
+        clickTile(false);
         QVERIFY(control("Text2")->isVisible());
-        QTest::mouseClick(tile(2), Qt::LeftButton);  // right
-        QCOMPARE(control<QTextEdit>("Text2")->toPlainText(),
-                 QStringLiteral("Right. All are Imaginary Numbers except this one. "));
-        QCOMPARE(text("Text3"), QStringLiteral("You have got 75 % in this question."));
+        QCOMPARE(control("Announcer")->accessibleName(),
+                 control<QTextEdit>("Text2")->toPlainText().trimmed() + u' ' + text("Text3"));
+        clickTile(true);
         for (int t = 1; t <= 4; ++t)
             QVERIFY(!tile(t)->isEnabled());
         QVERIFY(control<QTimer>("Timer2")->isActive());  // never stopped
+        // The results table lists the rows of the series on show.
+        const auto tableRows = [this] {
+            control<QAction>("mresult")->trigger();
+            QStringList rows;
+            for (const PrintLine &line : viewer()->findChild<KeptTextSurface *>(QStringLiteral("Picture1"))->lines())
+                rows << printInColumns(line);
+            return rows.mid(3);  // below the heading
+        };
+        QCOMPARE(tableRows().join(u'|').simplified(), QStringLiteral("001 075 % Imaginary Number"));
 
         // What a player typed into a box gives way to the next text the game writes there.
         control<QLineEdit>("Text3")->setText(QStringLiteral("scribble"));
         QTest::mouseClick(control("Command1"), Qt::LeftButton);
         QCOMPARE(text("Text3"), QString());
         QVERIFY(tile(1)->isEnabled());
-    }
-
-    // The results table lists the rows of the series on show: after Restart the
-    // answer given before it is gone.
-    void resultsAfterRestart()
-    {
-        start(QStringLiteral("Ada"), 0);
-        QTest::mouseClick(tile(2), Qt::LeftButton);  // right at the first try
-        auto *results = m_form->findChild<QAction *>(QStringLiteral("mresult"));
-        const auto tableRows = [results] {
-            results->trigger();
-            QStringList rows;
-            for (const PrintLine &line : viewer()->findChild<KeptTextSurface *>(QStringLiteral("Picture1"))->lines())
-                rows << printInColumns(line);
-            return rows.mid(3);  // below the heading
-        };
-        QCOMPARE(tableRows(), QStringList{"  001" + QString(23, u' ') + "100 %" + QString(9, u' ') + "Imaginary Number"});
-
+        // After Restart the answer given before it is gone.
         QTest::mouseClick(control("Command3"), Qt::LeftButton);
         QCOMPARE(tableRows(), QStringList{QStringLiteral("  001 has no answer.")});
-        viewer()->close();
+        delete viewer();
     }
 
+    // The tile under the mouse rises a pixel up and left with a border, and sinks back when the mouse moves on.
     void hoverNudgesOnePixel()
     {
-        start(QString(), 0);
-        auto moveOver = [](QWidget *widget) {
-            QMouseEvent move(QEvent::MouseMove, QPointF(20, 20), widget->mapToGlobal(QPointF(20, 20)), Qt::NoButton,
+        start();
+        for (int t : {2, 2, 3}) {
+            QMouseEvent move(QEvent::MouseMove, QPointF(20, 20), tile(t)->mapToGlobal(QPointF(20, 20)), Qt::NoButton,
                              Qt::NoButton, Qt::NoModifier);
-            QApplication::sendEvent(widget, &move);
-        };
-        QCOMPARE(tile(1)->geometry(), QRect(7, 35, 148, 127));  // 105, 525, 2220 x 1905 twips
-        moveOver(tile(2));
-        moveOver(tile(2));
-        QCOMPARE(tile(2)->pos(), QPoint(160, 34));
-        QCOMPARE(tile(2)->border(), 1);
-        moveOver(tile(3));
-        QCOMPARE(tile(2)->pos(), QPoint(161, 35));
-        QCOMPARE(tile(2)->border(), 0);
-        QCOMPARE(tile(3)->pos(), QPoint(314, 34));
-        QCOMPARE(tile(3)->border(), 1);
+            QApplication::sendEvent(tile(t), &move);
+        }
+        QVERIFY(tile(2)->pos() == QPoint(161, 35) && tile(2)->border() == 0);
+        QVERIFY(tile(3)->pos() == QPoint(314, 34) && tile(3)->border() == 1);
     }
 
-    void countdownTicksOncePerSecond()
+    // The keyboard starts in the name box and meets no covered control before Start; then it starts on
+    // the first tile, whose focus frame shows only once a key moved it; the tiles lead the tab order.
+    void playWithKeysAlone()
     {
-        start(QString(), 0);
-        auto *bar = control<QProgressBar>("ProgressBar1");
-        QTRY_COMPARE_WITH_TIMEOUT(bar->value(), 1, 1500);
-        QCOMPARE(bar->maximum(), 32);
+        QTRY_VERIFY(control("Text7")->hasFocus());
+        for (int tab = 0; tab < 20; ++tab) {
+            QWidget *focused = QApplication::focusWidget();
+            QVERIFY2(control("Frame2")->isAncestorOf(focused) ||
+                         !control("Frame2")->geometry().intersects(focused->geometry()),
+                     qPrintable(focused->objectName()));
+            QTest::keyClick(focused, Qt::Key_Tab);
+        }
+        start();
+        QVERIFY(tile(1)->hasFocus());
+        for (int t = 1; t < 4; ++t)
+            QCOMPARE(tile(t)->nextInFocusChain(), static_cast<QWidget *>(tile(t + 1)));
+        const QImage unframed = tile(1)->grab().toImage();
+        QTest::keyClick(tile(1), Qt::Key_Tab);
+        QTest::keyClick(tile(2), Qt::Key_Backtab);
+        QVERIFY(tile(1)->hasFocus() && tile(1)->grab().toImage() != unframed);
+        QTest::keyClick(tile(1), Qt::Key_Space);  // wrong
+        QCOMPARE(m_form->quiz().DegreeFactor, 0.75);
+        QTest::mouseClick(tile(1), Qt::LeftButton);  // wrong again: the tile keeps the focus, the frame goes
+        QVERIFY(tile(1)->hasFocus() && tile(1)->grab().toImage() == unframed);
+        // Tab goes round every control and comes back; the shown message box does not keep it.
+        for (int tabs = 0; tabs == 0 || !tile(1)->hasFocus(); ++tabs) {
+            QVERIFY(tabs < 30);
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        }
+
+        // A screen reader hears a button named for its place, described by its card.
+        PictureStore store;
+        QAccessibleInterface *tile3 = QAccessible::queryAccessibleInterface(tile(3));
+        QVERIFY(tile3->role() == QAccessible::Button && tile3->text(QAccessible::Name) == "Answer 3");
+        QCOMPARE(tile3->text(QAccessible::Description), store.description(4 * 10 + 3));
+        QVERIFY(!tile3->text(QAccessible::Description).isEmpty());
+        // Keypad Enter answers; the locked tile hands the focus on to "Next Question", where Space moves on.
+        QTest::keyClick(tile(1), Qt::Key_Tab);
+        QTest::keyClick(tile(2), Qt::Key_Enter, Qt::KeypadModifier);
+        QCOMPARE(text("Text3"), QStringLiteral("You have got 50 % in this question."));
+        QVERIFY(control("Command1")->hasFocus());
+        m_clock.set(12 * 3600 + 44);  // question 55
+        QTest::keyClick(control("Command1"), Qt::Key_Space);
+        const Tile &shown = m_form->quiz().controls.Picture1[3];
+        QVERIFY(shown.picture >= 217 && shown.picture <= 220);
+        QCOMPARE(tile3->text(QAccessible::Description), store.description(shown.picture));
+
+        QTest::keyClick(m_form.get(), Qt::Key_F1);
+        QVERIFY(viewer() && viewer()->isVisible());
+        QCOMPARE(viewer()->windowTitle(), QStringLiteral("Vexlor - Help"));
+        delete viewer();
+    }
+
+    void wordListJumpsOnEnter_data()
+    {
+        QTest::addColumn<Qt::Key>("key");
+        QTest::newRow("Return") << Qt::Key_Return;
+        QTest::newRow("keypad Enter") << Qt::Key_Enter;
+        QTest::newRow("Space") << Qt::Key_Space;
+    }
+    // The keys run the double-click's handler on the term under the focus; a blank within a typed term searches on.
+    void wordListJumpsOnEnter()
+    {
+        QFETCH(Qt::Key, key);
+        start();
+        auto *list = control<QListWidget>("List1");
+        list->setFocus();
+        list->setCurrentRow(7, QItemSelectionModel::NoUpdate);  // under the focus, not yet selected
+        QTest::keyClick(list, key);
+        QCOMPARE(m_form->quiz().QuestionCount, 2);
+        QCOMPARE(control<QLabel>("Label1")->text(), list->item(7)->text() + QStringLiteral(": Find the odd one out"));
+        QTest::keyClicks(list, QStringLiteral("Simple B"));
+        QCOMPARE(list->currentItem()->text(), QStringLiteral("Simple Beam"));
+        QCOMPARE(m_form->quiz().QuestionCount, 2);
+    }
+
+    // Each question's term in the list, heading, hint and right-answer message, and the degree lines.
+    void questionTexts_data()
+    {
+        QTest::addColumn<int>("question");
+        for (int q = 1; q <= QuestionBank::kQuestionTotal; ++q)
+            QTest::addRow("%d %s", q, qPrintable(QuestionBank::term(q))) << q;
+    }
+    void questionTexts()
+    {
+        QFETCH(int, question);
+        start();
+        auto *list = control<QListWidget>("List1");
+        QListWidgetItem *item = list->item(question - 1);
+        QCOMPARE(item->text(), m_form->quiz().Term[question]);
+        // A term the list cuts short is whole in its tool tip and for a screen reader.
+        QCOMPARE(item->toolTip(), item->text());
+        QCOMPARE(item->data(Qt::AccessibleTextRole).toString(), item->text());
+        list->scrollToItem(item);
+        QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(item).center());
+        QCOMPARE(m_form->quiz().CurrentQuestion, question);
+        auto *heading = control<QLabel>("Label1");
+        QVERIFY2(heading->text().startsWith(item->text()) && heading->geometry().right() < list->x(),
+                 qPrintable(heading->text()));
+        QTest::mouseClick(control("Command5"), Qt::LeftButton);
+        QVERIFY(control("Text5")->isVisible());
+        QCOMPARE(unfit(m_form.get()), QString());
+        // Four wrong clicks take the reachable degree down to its floor, then the right one.
+        for (int wrong = 0; wrong < 4; ++wrong) {
+            clickTile(false);
+            QCOMPARE(unfit(m_form.get()), QString());
+        }
+        clickTile(true);
+        QCOMPARE(control<QTextEdit>("Text2")->toPlainText(), QuestionBank::rightAnswerMessage(question));
+        QCOMPARE(unfit(m_form.get()), QString());
+    }
+
+    // The longest total line, "100 %" over three-digit counts, and every rating word.
+    void totalsAndRatings()
+    {
+        start();
+        for (int n = 0; n < 120; ++n) {
+            clickTile(true);
+            QTest::mouseDClick(control<QListWidget>("List1")->viewport(), Qt::LeftButton, {}, QPoint(5, 5));
+        }
+        clickTile(true);
+        QVERIFY(control<QLineEdit>("Text4")->text().contains(QStringLiteral(" 100 % in 121 ")));
+        QCOMPARE(unfit(m_form.get()), QString());
+        auto *rating = control<QLineEdit>("Text1");
+        for (int average = 0; average <= 100; ++average) {
+            ControlFactory::setFittedText(rating, ratingFor(average).word);
+            QVERIFY2(overflow(rating).isEmpty(), qPrintable(rating->text()));
+        }
+    }
+
+    // The help and a full results table keep to the viewer's width, and the help ends above "Close";
+    // the splash's texts keep to its panel, clear of its icon.
+    void viewerAndSplashTexts()
+    {
+        Form2 viewer;
+        viewer.mhelp();
+        auto *help = viewer.findChild<KeptTextSurface *>(QStringLiteral("Form2Surface"));
+        QVERIFY2(help->contentWidth() < viewer.width(), qPrintable(QString::number(help->contentWidth())));
+        QString helpText;
+        for (const PrintLine &line : help->lines())
+            helpText += printInColumns(line) + u'\n';
+        const QString shown = helpText.left(helpText.lastIndexOf(QRegularExpression(QStringLiteral("\\S"))));
+        QVERIFY((shown.count(u'\n') + 1) * help->fontMetrics().height() <=
+                viewer.findChild<QWidget *>(QStringLiteral("Command1"))->y());
+        QCOMPARE(unfit(&viewer), QString());
+        QVERIFY(evenFaces(&viewer));
+        std::vector<double> degrees(101, 100);
+        std::vector<QString> terms(101);
+        for (int q = 1; q <= QuestionBank::kQuestionTotal; ++q)
+            terms[std::size_t(q)] = QuestionBank::term(q);
+        viewer.mresult(resultRows(QuestionBank::kQuestionTotal, degrees, terms));
+        auto *table = viewer.findChild<KeptTextSurface *>(QStringLiteral("Picture1"));
+        QVERIFY2(table->contentWidth() <= viewer.findChild<QScrollBar *>(QStringLiteral("VScroll1"))->x(),
+                 qPrintable(QString::number(table->contentWidth())));
+
+        FrmSplash splash;
+        splash.show();
+        QVERIFY(evenFaces(&splash));
+        QVERIFY(QTest::qWaitForWindowExposed(&splash));
+        QCOMPARE(splash.size(), QSize(560, 470));
+        QCOMPARE(unfit(&splash), QString());
+        const QRect panel = splash.findChild<QWidget *>(QStringLiteral("Frame1"))->rect();
+        const QRect icon = splash.findChild<QWidget *>(QStringLiteral("Im1"))->geometry();
+        for (QLabel *label : splash.findChildren<QLabel *>()) {
+            QVERIFY2(label->text().isEmpty() || (panel.contains(label->geometry()) &&
+                                                 (label->wordWrap() || !label->geometry().intersects(icon))),
+                     qPrintable(label->objectName()));
+        }
     }
 };
-
 
 QTEST_MAIN(TestForm1)
 #include "tst_form1.moc"

@@ -13,60 +13,40 @@
 #include <QScrollArea>
 #include <QTest>
 
-#include <memory>
-
 // Every window on a screen smaller than itself: its corner and menu on the
 // screen, and every button on it once scrolled into view. Runs on a real
 // display of 640 x 480, and of 800 x 600 at scale 2.
 class TestSmallScreens : public QObject {
     Q_OBJECT
 
-private:
-    static void checkReachable(QWidget *window)
-    {
-        window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(window));
-        const QRect available = window->screen()->availableGeometry();
-        QVERIFY2(available.width() < 760 || available.height() < 520, "the screen is not small; nothing was tried");
-        QVERIFY2(available.contains(window->frameGeometry().topLeft()), "corner off the screen");
-        QVERIFY2(available.contains(window->geometry()), "window runs off the screen");
-        if (auto *main = qobject_cast<QMainWindow *>(window)) {
-            const QRect menu(main->menuBar()->mapToGlobal(QPoint(0, 0)), main->menuBar()->size());
-            QVERIFY2(available.contains(menu), "menu off the screen");
-        }
-        const QList<QPushButton *> buttons = window->findChildren<QPushButton *>();
-        QVERIFY(!buttons.isEmpty());
-        for (QPushButton *button : buttons) {
-            if (button->isHidden())
-                continue;
-            for (QWidget *up = button->parentWidget(); up; up = up->parentWidget()) {
-                if (auto *area = qobject_cast<QScrollArea *>(up))
-                    area->ensureWidgetVisible(button, 0, 0);
-            }
-            const QRect onScreen(button->mapToGlobal(QPoint(0, 0)), button->size());
-            QVERIFY2(available.contains(onScreen), qPrintable(button->text() + QStringLiteral(" cannot be reached")));
-        }
-    }
-
 private slots:
-    void splash()
-    {
-        const std::unique_ptr<FrmSplash> splash = std::make_unique<FrmSplash>();
-        checkReachable(splash.get());
-    }
-    void mainWindow()
+    void everyWindowReachable()
     {
         ScriptedClock clock(0);
         FixedSeedRandom random;
         RecordingCues cues;
+        FrmSplash splash;
         Form1 form(clock, random, cues);
-        checkReachable(&form);
-    }
-    void viewer()
-    {
         Form2 viewer;
         viewer.mhelp();
-        checkReachable(&viewer);
+        for (QWidget *window : std::initializer_list<QWidget *>{&splash, &form, &viewer}) {
+            window->show();
+            QVERIFY(QTest::qWaitForWindowExposed(window));
+            const QRect available = window->screen()->availableGeometry();
+            QVERIFY2(available.width() < 760 || available.height() < 520, "the screen is not small; nothing was tried");
+            QVERIFY2(available.contains(window->frameGeometry().topLeft()), qPrintable(window->objectName()));
+            QVERIFY2(available.contains(window->geometry()), qPrintable(window->objectName()));
+            if (auto *main = qobject_cast<QMainWindow *>(window))
+                QVERIFY(available.contains(QRect(main->menuBar()->mapToGlobal(QPoint(0, 0)), main->menuBar()->size())));
+            for (QPushButton *button : window->findChildren<QPushButton *>()) {
+                for (QWidget *up = button->parentWidget(); up; up = up->parentWidget()) {
+                    if (auto *area = qobject_cast<QScrollArea *>(up))
+                        area->ensureWidgetVisible(button, 0, 0);
+                }
+                const QRect onScreen(button->mapToGlobal(QPoint(0, 0)), button->size());
+                QVERIFY2(button->isHidden() || available.contains(onScreen), qPrintable(button->text()));
+            }
+        }
     }
 };
 

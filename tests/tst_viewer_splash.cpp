@@ -9,12 +9,10 @@
 #include <QLabel>
 #include <QPointer>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
-#include <QTimer>
-
-#include <algorithm>
 
 // The help and result viewer, and the splash window that opens the program.
 class TestViewerAndSplash : public QObject {
@@ -35,28 +33,24 @@ private:
     }
 
 private slots:
-    void helpIsWrittenOnceFromTheTop()
+    void helpThenResults()
     {
         Form2 viewer;
+        auto *table = viewer.findChild<KeptTextSurface *>(QStringLiteral("Picture1"));
+        auto *scroll = viewer.findChild<QScrollBar *>(QStringLiteral("VScroll1"));
+        // Help after results is written once, from the top; the table and its scroll bar give way to it.
         viewer.mresult(rowsAfter(1));
         viewer.mhelp();
         viewer.mhelp();
         QCOMPARE(viewer.windowTitle(), QStringLiteral("Vexlor - Help"));
-        const QStringList lines = texts(viewer.findChild<KeptTextSurface *>(QStringLiteral("Form2Surface")));
-        QCOMPARE(lines.size(), 22);
-        QCOMPARE(lines.at(1), QString(37, u' ') + QStringLiteral("Vexlor version 1.0"));
-        // Help after results: the table and its scroll bar give way to the help.
-        QVERIFY(!viewer.findChild<QWidget *>(QStringLiteral("Picture1"))->isVisible()
-                && !viewer.findChild<QScrollBar *>(QStringLiteral("VScroll1"))->isVisible());
-    }
+        const QStringList help = texts(viewer.findChild<KeptTextSurface *>(QStringLiteral("Form2Surface")));
+        QCOMPARE(help.size(), 22);
+        QCOMPARE(help.at(1), QString(37, u' ') + QStringLiteral("Vexlor version 1.0"));
+        QVERIFY(!table->isVisible() && !scroll->isVisible());
 
-    void resultsKeepTheirScrollOffset()
-    {
-        Form2 viewer;
         viewer.mresult(rowsAfter(2));
         QCOMPARE(viewer.windowTitle(), QStringLiteral("Vexlor - Result"));
-        auto *table = viewer.findChild<KeptTextSurface *>(QStringLiteral("Picture1"));
-        QStringList lines = texts(table);
+        const QStringList lines = texts(table);
         QCOMPARE(lines.size(), 5);
         QCOMPARE(lines.at(0), QString(105, u'-'));
         QCOMPARE(lines.at(1).size(), 92);
@@ -64,8 +58,26 @@ private slots:
         QCOMPARE(lines.at(3), "  001" + QString(23, u' ') + "100 %" + QString(9, u' ') + "Couple");
         QCOMPARE(lines.at(4), QStringLiteral("  002 has no answer."));
 
+        // A screen reader reads the table as these lines, and finds each character
+        // where it is drawn: ink under a letter, none under a blank.
+        QAccessibleTextInterface *reader = QAccessible::queryAccessibleInterface(table)->textInterface();
+        QVERIFY(reader);
+        const QString all = reader->text(0, reader->characterCount());
+        QCOMPARE(all, lines.join(u'\n'));
+        const QImage drawn = table->grab().toImage();
+        const QPoint origin = table->mapToGlobal(QPoint(0, 0));
+        const QColor ground = table->palette().color(QPalette::Window);
+        const int row = static_cast<int>(all.indexOf(QStringLiteral("  001")));
+        for (int offset = row; offset < all.indexOf(u'\n', row); ++offset) {
+            const QPoint centre = reader->characterRect(offset).center();
+            QCOMPARE(reader->offsetAtPoint(centre), offset);
+            bool ink = false;
+            for (const int dy : {-3, 0, 3})
+                ink = ink || drawn.pixelColor(centre + QPoint(0, dy) - origin) != ground;
+            QVERIFY2(ink == !all.at(offset).isSpace(), qPrintable(QString::number(offset - row)));
+        }
+
         // Scroll down, close, show again: written anew from the top, seen at the old offset.
-        auto *scroll = viewer.findChild<QScrollBar *>(QStringLiteral("VScroll1"));
         scroll->setValue(3000);
         QCOMPARE(table->y(), -200);
         viewer.findChild<QPushButton *>(QStringLiteral("Command1"))->click();
@@ -75,98 +87,54 @@ private slots:
         QCOMPARE(texts(table).size(), 4);
         QCOMPARE(scroll->value(), 3000);
         QCOMPARE(table->y(), -200);
-
-        // Many rows make the surface taller instead of cutting rows off.
+        // Many rows make the surface taller instead of cutting rows off, and the last row can be scrolled to.
         viewer.mresult(rowsAfter(400));
         QVERIFY(table->height() >= table->contentHeight());
-        QVERIFY((scroll->maximum() + 5775) / 15 >= table->contentHeight());  // the last row can be scrolled to
+        QVERIFY((scroll->maximum() + 5775) / 15 >= table->contentHeight());
     }
 
-    // A screen reader reads the table as the lines of text it shows, and finds
-    // each character where it is drawn: ink under a letter, none under a blank.
-    void resultsReadWhereTheyAreDrawn()
+    void okIsAnsweredAtOnce_data()
     {
-        Form2 viewer;
-        viewer.mresult(rowsAfter(2));
-        auto *table = viewer.findChild<KeptTextSurface *>(QStringLiteral("Picture1"));
-        QAccessibleTextInterface *reader = QAccessible::queryAccessibleInterface(table)->textInterface();
-        QVERIFY(reader);
-        const QString all = reader->text(0, reader->characterCount());
-        QCOMPARE(all, texts(table).join(u'\n'));
-        const QImage drawn = table->grab().toImage();
-        const QPoint origin = table->mapToGlobal(QPoint(0, 0));
-        const int row = static_cast<int>(all.indexOf(QStringLiteral("  001")));
-        for (int offset = row; offset < all.indexOf(u'\n', row); ++offset) {
-            const QRect place = reader->characterRect(offset);
-            QCOMPARE(reader->offsetAtPoint(place.center()), offset);
-            bool ink = false;
-            for (const QPoint &p : {place.center(), place.center() + QPoint(0, 3), place.center() - QPoint(0, 3)})
-                ink = ink || drawn.pixelColor(p - origin) != table->palette().color(QPalette::Window);
-            QVERIFY2(ink == !all.at(offset).isSpace(), qPrintable(QString::number(offset - row)));
-        }
+        QTest::addColumn<bool>("underPicture");
+        QTest::newRow("before any pass") << false;
+        QTest::newRow("under a sliding picture") << true;
     }
-
-    void splashShowsNothingBeforeTheFirstTick()
+    // The pictures wait outside the panel until the first tick, then slide across it, over "OK" too.
+    // A click on "OK" is handled by the next event, not after the pass, even where a picture crosses it;
+    // the splash then closes for good, so no tick can reach it.
+    void okIsAnsweredAtOnce()
     {
-        FrmSplash splash;
-        splash.show();
-        const QRect panel = splash.findChild<QWidget *>(QStringLiteral("Frame1"))->rect();
-        auto *im2 = splash.findChild<QLabel *>(QStringLiteral("Im2"));
-        auto *im3 = splash.findChild<QLabel *>(QStringLiteral("Im3"));
-        QVERIFY(!panel.intersects(im2->geometry()) && !panel.intersects(im3->geometry()));
-
-        // One pass slides both pictures across within its second and ends outside again.
-        QTRY_VERIFY_WITH_TIMEOUT(splash.passRunning(), 1500);
-        bool im2Seen = false;
-        while (splash.passRunning()) {
-            im2Seen = im2Seen || panel.intersects(im2->geometry());
-            QTest::qWait(5);
-        }
-        QVERIFY(im2Seen);
-        QVERIFY(!panel.intersects(im2->geometry()) && !panel.intersects(im3->geometry()));
-    }
-
-    // At the moment a sliding picture crosses "OK", a click there still reaches the button.
-    void okTakesAClickUnderAPicture()
-    {
+        QFETCH(bool, underPicture);
         auto *splash = new FrmSplash();
+        QPointer<FrmSplash> guard(splash);
         QSignalSpy done(splash, &FrmSplash::finished);
         splash->show();
         QVERIFY(QTest::qWaitForWindowExposed(splash));
+        const QRect panel = splash->findChild<QWidget *>(QStringLiteral("Frame1"))->rect();
+        const auto pictures = splash->findChildren<QLabel *>(QRegularExpression(QStringLiteral("^Im[23]$")));
+        QCOMPARE(pictures.size(), 2);
+        for (QLabel *picture : pictures)
+            QVERIFY(!panel.intersects(picture->geometry()));
         auto *ok = splash->findChild<QPushButton *>(QStringLiteral("Command1"));
-        const QList<QLabel *> pictures = {splash->findChild<QLabel *>(QStringLiteral("Im2")),
-                                          splash->findChild<QLabel *>(QStringLiteral("Im3"))};
-        QRect overlap;
+        QRect spot = ok->geometry();
         const auto covered = [&] {
-            return std::any_of(pictures.begin(), pictures.end(), [&](QLabel *picture) {
-                overlap = picture->geometry() & ok->geometry();
-                return overlap.width() > 4 && overlap.height() > 4;
-            });
+            for (QLabel *picture : pictures) {
+                spot = picture->geometry() & ok->geometry();
+                if (spot.width() > 4 && spot.height() > 4)
+                    return true;
+            }
+            return false;
         };
-        for (int waited = 0; !covered() && waited < 3000; waited += 2)
+        for (int waited = 0; underPicture && !covered() && waited < 3000; waited += 2)
             QTest::qWait(2);  // a picture rests on each spot for a few hundredths of a second
-        QVERIFY(!overlap.isEmpty());
-        const QPoint inWindow = ok->parentWidget()->mapTo(splash, overlap.center());
-        QTest::mouseClick(splash->windowHandle(), Qt::LeftButton, {}, inWindow);
+        QVERIFY(!spot.isEmpty());
+        QTest::mouseClick(splash->windowHandle(), Qt::LeftButton, {},
+                          ok->parentWidget()->mapTo(splash, spot.center()));
         QCOMPARE(done.count(), 1);
-    }
-
-    void okIsAnsweredAtOnce()
-    {
-        for (const bool midPass : {false, true}) {  // in the first second, before any pass, or in the middle of one
-            auto *splash = new FrmSplash();
-            QPointer<FrmSplash> guard(splash);
-            QSignalSpy done(splash, &FrmSplash::finished);
-            splash->show();
-            if (midPass)
-                QTRY_VERIFY_WITH_TIMEOUT(splash->passRunning(), 1500);
-            splash->findChild<QPushButton *>(QStringLiteral("Command1"))->click();
-            QCOMPARE(done.count(), 1);  // handled by the next event, not after the pass
-            QVERIFY(splash->isHidden());
-            QTRY_VERIFY(guard.isNull());  // closed for good: no tick can reach it
-            QTest::qWait(1200);
-            QCOMPARE(done.count(), 1);
-        }
+        QVERIFY(splash->isHidden());
+        QTRY_VERIFY(guard.isNull());
+        QTest::qWait(1200);
+        QCOMPARE(done.count(), 1);
     }
 };
 
