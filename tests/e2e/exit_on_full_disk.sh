@@ -1,16 +1,14 @@
 #!/usr/bin/env bash
 # SPDX-FileCopyrightText: 2026 Quelro Programs
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Exit on a full disk, in the real game: the older report stays byte for byte, no temporary
-# file is left, the player is told, and no viewer is started.
-# Under xvfb-run, as root (it mounts a tmpfs; 77 = skipped):  exit_on_full_disk.sh VEXLOR_EXECUTABLE
+# Exit on a full tmpfs in the real game: older report kept byte for byte, no file left, player told, no viewer.
+# Under xvfb-run, as root (77 = skipped):  exit_on_full_disk.sh VEXLOR_EXECUTABLE
 set -euo pipefail
 vexlor=$(realpath "$1")
 work=$(mktemp -d)
 disk="$work/disk"
 mkdir "$disk" "$work/bin"
-pid=
-trap 'kill "$pid" 2>/dev/null && wait "$pid" || true; cd /; umount "$disk" 2>/dev/null || true; rm -rf "$work"' EXIT
+trap 'kill "${pid:-}" 2>/dev/null && wait "$pid" || true; cd /; umount "$disk" 2>/dev/null || true; rm -rf "$work"' EXIT
 mount -t tmpfs -o size=64k tmpfs "$disk" 2>/dev/null || { echo "SKIP: cannot mount a tmpfs here (needs root)"; exit 77; }
 
 printf '#!/bin/sh\ntouch "%s/viewer-started"\n' "$work" > "$work/bin/xdg-open"
