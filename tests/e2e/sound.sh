@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # SPDX-FileCopyrightText: 2026 Quelro Programs
 # SPDX-License-Identifier: GPL-3.0-or-later
-# The game's cues on a private PulseAudio server with a null sink: Start, a wrong and a right click each
-# sound their own cue within 30 ms, also after the server restarts and when it appears after the game.
+# Start, a wrong and a right click each sound their own cue within 30 ms on a private PulseAudio null sink,
+# also after the server restarts and when it appears after the game.
 #   sound.sh VEXLOR_EXECUTABLE   (under xvfb-run; needs pulseaudio, sox, xdotool; 77: no server can start here)
 source "$(dirname "$(realpath "$0")")/game.sh"
 max_delay_ms=${VEXLOR_MAX_CUE_DELAY_MS:-30}
@@ -27,8 +27,7 @@ start_server() {
 stop_server() { kill -9 $rec_pid $pa_pid 2> /dev/null || true; wait $rec_pid $pa_pid 2> /dev/null || true; }
 now_us() { echo "${EPOCHREALTIME/./}"; }
 
-# Records the sink's monitor into $rec and sets $origin, the time of its first sample in microseconds:
-# the earliest its length allows, so a delay measured against it is never shorter than the true one.
+# Records the sink's monitor into $rec; $origin, its first sample's time in µs, is never later than the true one.
 start_recording() {
     rec="$work/rec-$1.raw"
     parecord --device=cues.monitor --raw --format=s16le --rate=$rate --channels=1 --latency-msec=5 "$rec" &
@@ -46,8 +45,7 @@ start_recording() {
 # The sound of the recording from $1 s for $2 s, through sox with the effects that follow.
 sound_stat() { sox -t raw -r $rate -e signed -b 16 -c 1 "$rec" -n trim "$1" "$2" "${@:3}" stat 2>&1; }
 
-# Clicks at ($1, $2) and checks that a cue from the list $3 is heard within the delay, counted
-# from when xdotool has sent the click (a cue already sounding then counts as 0); sets $cue.
+# Clicks at ($1, $2) and checks that a cue of list $3 is heard within the delay after the click was sent; sets $cue.
 click_expecting() {
     xdotool mousemove "$1" "$2"
     sleep 0.1
