@@ -141,7 +141,6 @@ private slots:
         // Tiles clicked in turn (odd answer on tile 2), the question box and cue after each, the degree; the last cue rates.
         const struct { QList<int> tiles; QStringList questionBox; QList<int> cues; int degree; } cases[] = {
             {{2}, {gotText(100)}, {9}, 100},
-            {{1, 3, 2}, {maxText(75), maxText(50), gotText(50)}, {1, 3, 6}, 50},
             {{1, 3, 4, 4, 4, 2}, {maxText(75), maxText(50), maxText(25), maxText(25), maxText(25), gotText(25)},
              {1, 3, 3, 3, 3, 4}, 25}};  // five wrongs, the last three on one tile
         for (const auto &[tiles, questionBox, cues, degree] : cases) {
