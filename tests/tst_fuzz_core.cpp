@@ -3,7 +3,6 @@
 #include "FixedSeedRandom.h"
 #include "QuestionBank.h"
 #include "Quiz.h"
-#include "Rating.h"
 #include "RecordingCues.h"
 #include "ScriptedClock.h"
 
@@ -14,8 +13,7 @@
 #include <random>
 #include <vector>
 
-// Random play against the quiz: every event a player or a timer can cause, in
-// any order, from many fixed seeds, with the rules checked after each event.
+// Random play: every event a player or a timer can cause, from many fixed seeds, rules checked after each.
 
 namespace {
 
@@ -33,8 +31,7 @@ QString describe(const Step &s)
     return QStringLiteral("%1 %2").arg(QLatin1String(s.clock ? "clock at" : names[static_cast<int>(s.event)])).arg(s.value);
 }
 
-// Half the seeds restart often; the other half rarely, so that their series
-// run to the end and word-list choices pile up past the hundred-and-first row.
+// Half the seeds restart rarely, so series run to the end and word-list choices pile up past row 101.
 Step randomStep(std::mt19937 &engine, bool restartsOften)
 {
     using E = Quiz::Event;
@@ -122,8 +119,7 @@ QString Player::broken() const
     if (c.Frame2Visible && (q.QuestionCount != 1 || c.Picture1[1].picture != 41))
         return QStringLiteral("an event reached a control under the start panel");
 
-    // The tiles show the four pictures of the question on show in one of the
-    // four rotations, the odd one where OddTile says; or, after a series, none.
+    // The tiles show the question's four pictures in one rotation, the odd one where OddTile says; after a series, none.
     const int first = 4 * (cq - 1), shift = c.Picture1[1].picture - first - 1;
     for (int t = 1; t <= 4; ++t) {
         if (c.Picture1[1].picture == 0 ? c.Picture1[t].picture != 0 || c.Picture1[t].enabled || c.Command1Visible
@@ -150,14 +146,11 @@ QString Player::broken() const
     const QString limit = QStringLiteral("Maximum time for question = %1 seconds.").arg(q.MaxSeconds - 2);
     if (c.Label2.caption != (c.Frame2Visible ? QString() : limit) || q.MaxSeconds < 17 || q.MaxSeconds > 62)
         return QStringLiteral("time limit reads '%1' for %2 seconds").arg(c.Label2.caption).arg(q.MaxSeconds - 2);
-    bool knownRating = c.Text1.text.isEmpty();
-    for (int average : {0, 30, 50, 65, 75, 90, 100})
-        knownRating = knownRating || c.Text1.text == ratingFor(average).word;
     bool knownMessage = QStringList{QString(), " ", "Please, Try again. "}.contains(c.Text2.text);
     for (int n = 1; n <= 100 && !knownMessage; ++n)
         knownMessage = c.Text2.text == QuestionBank::rightAnswerMessage(n);
-    if (!knownRating || !knownMessage)
-        return QStringLiteral("rating box reads '%1', message box '%2'").arg(c.Text1.text, c.Text2.text);
+    if (!knownMessage)
+        return QStringLiteral("message box reads '%1'").arg(c.Text2.text);
     if (c.Label1.caption != QStringLiteral(" ") && c.Label1.caption != q.Term[cq] + QStringLiteral(": Find the odd one out"))
         return QStringLiteral("heading reads '%1'").arg(c.Label1.caption);
     return QString();
@@ -169,8 +162,7 @@ class TestFuzzCore : public QObject {
     Q_OBJECT
 
 private slots:
-    // Every program start sees the same answer orders, and U stays below 1, so
-    // the rotation is always one of the four.
+    // Every program start sees the same answer orders, and U stays below 1 so the rotation is one of the four.
     void generatorStartsAlikeAndStaysBelowOne()
     {
         FixedSeedRandom first, second;

@@ -1,8 +1,6 @@
 # SPDX-FileCopyrightText: 2026 Quelro Programs
 # SPDX-License-Identifier: GPL-3.0-or-later
-"""Plays the real game as a blind player does, through the accessibility bus alone: only what a screen
-reader reads, the actions it offers and the keys it sends. Run on a virtual display inside a private D-Bus
-session, whose AT-SPI bus then starts on that display so its keys reach the game:
+"""Plays the real game as a blind player does, through what a screen reader reads, offers and sends:
     xvfb-run -a dbus-run-session -- python3 screen_reader.py build/bin/vexlor
 """
 import os
