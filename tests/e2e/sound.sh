@@ -52,7 +52,9 @@ click_expecting() {
     local asked=$(now_us) sent from length hz delay
     xdotool click --delay 0 1
     sent=$(now_us)
-    sleep 0.8
+    sleep 0.15
+    pactl list sink-inputs >> "$work/inputs"
+    sleep 0.65
     from=$(awk -v t="$sent" -v o="$origin" 'BEGIN { printf "%.4f", (t - o) / 1e6 }')
     length=$(sound_stat "$from" 0.7 silence 1 0.0005 3% | awk '/^Length/ { print $3 }')
     awk -v l="${length:-0}" 'BEGIN { exit !(l >= 0.05) }' || fail "no cue after the click at $1,$2 (expected one of $3)"
@@ -77,6 +79,9 @@ for _ in $(seq 1 15); do
     case $cue in 1 | 3) t=$((t + 1)) ;; *) [ $t -gt 1 ] && break || next_question ;; esac
 done
 [ "$cue" -ge 4 ] && [ $t -gt 1 ] || fail "no wrong click followed by a right one"
+for property in 'application.name = "Vexlor"' 'application.icon_name = "io.github.quelro.Vexlor"' 'media.role = "event"'; do
+    grep -qF "$property" inputs || fail "no cue in the mixer carries $property"
+done
 
 stop_server
 start_server || fail "the server did not start again"
