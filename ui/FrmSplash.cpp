@@ -131,6 +131,11 @@ FrmSplash::FrmSplash(QWidget *parent) : QWidget(parent, Qt::Tool | Qt::Frameless
 
     m_timer1 = new QTimer(this);
     m_timer1->setObjectName(QStringLiteral("Timer1"));
+    // The cards rest outside the panel until the first pass, so they are decoded only at its tick.
+    connect(m_timer1, &QTimer::timeout, this, [this] {
+        m_im2->setPixmap(sample(QStringLiteral("splash-triangle"), devicePixelRatioF()));
+        m_im3->setPixmap(sample(QStringLiteral("splash-sinh"), devicePixelRatioF()));
+    }, Qt::SingleShotConnection);
     connect(m_timer1, &QTimer::timeout, this, &FrmSplash::Timer1_Timer);
     m_slide = new QTimer(this);
     m_slide->setInterval(kStepMilliseconds);
@@ -158,11 +163,6 @@ void FrmSplash::Timer1_Timer()
 {
     if (passRunning())
         return;
-    // The cards rest outside the panel until the first pass, so they are decoded only now.
-    if (m_im2->pixmap().isNull()) {
-        m_im2->setPixmap(sample(QStringLiteral("splash-triangle"), devicePixelRatioF()));
-        m_im3->setPixmap(sample(QStringLiteral("splash-sinh"), devicePixelRatioF()));
-    }
     m_step = 0;
     m_slide->start();
 }

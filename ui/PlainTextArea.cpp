@@ -11,6 +11,6 @@ bool PlainTextArea::canInsertFromMimeData(const QMimeData *source) const
 
 void PlainTextArea::insertFromMimeData(const QMimeData *source)
 {
-    if (canInsertFromMimeData(source) && !isReadOnly())
+    if (canInsertFromMimeData(source))
         insertPlainText(source->text());
 }
