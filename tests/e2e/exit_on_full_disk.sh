@@ -3,28 +3,19 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Exit on a full tmpfs in the real game: older report kept byte for byte, no file left, player told, no viewer.
 # Under xvfb-run, as root (77 = skipped):  exit_on_full_disk.sh VEXLOR_EXECUTABLE
-set -euo pipefail
-vexlor=$(realpath "$1")
-work=$(mktemp -d)
+source "$(dirname "$(realpath "$0")")/game.sh"
 disk="$work/disk"
-mkdir "$disk" "$work/bin"
-trap 'kill "${pid:-}" 2>/dev/null && wait "$pid" || true; cd /; umount "$disk" 2>/dev/null || true; rm -rf "$work"' EXIT
+mkdir "$disk"
+trap 'set +e; kill -9 $(jobs -p) 2> /dev/null; wait 2> /dev/null; cd /; umount "$disk" 2> /dev/null; rm -rf "$work"' EXIT
 mount -t tmpfs -o size=64k tmpfs "$disk" 2>/dev/null || { echo "SKIP: cannot mount a tmpfs here (needs root)"; exit 77; }
 
-printf '#!/bin/sh\ntouch "%s/viewer-started"\n' "$work" > "$work/bin/xdg-open"
-chmod +x "$work/bin/xdg-open"
-export PATH="$work/bin:$PATH"
 printf 'older run\r\n' | tee "$work/older" > "$disk/VexlorOut.txt"
 dd if=/dev/zero of="$disk/filler" bs=4k 2>/dev/null || true  # until the disk is full
 before=$(ls -A "$disk")
 
-source "$(dirname "$(realpath "$0")")/windows.sh"
 cd "$disk"
-"$vexlor" > "$work/run.log" 2>&1 &
-pid=$!
-leave_splash
-xdotool mousemove $((cx + 250)) $((cy + 150)) click 1  # Start
-sleep 0.3
+start_game
+click $((cx + 250)) $((cy + 150))  # Start
 xdotool mousemove $((cx + 578)) $((cy + 446)) click 1  # Exit
 # The message box, named like the game; the splash of that name is gone by now.
 message=$(timeout 10 xdotool search --sync --onlyvisible --name '^Vexlor$' | head -n 1) || fail "no message about the report"
@@ -35,5 +26,5 @@ timeout 5 tail --pid="$pid" -f /dev/null || fail "the game did not end after the
 cmp -s "$work/older" "$disk/VexlorOut.txt" || fail "the older report changed"
 [ "$(ls -A "$disk")" = "$before" ] || fail "files left behind: $(ls -A "$disk")"
 sleep 0.5
-[ ! -e "$work/viewer-started" ] || fail "a viewer was started on a report that was not written"
+[ ! -e "$VIEWER_RECORD" ] || fail "a viewer was started on a report that was not written"
 echo "full disk: older report kept, message shown, no viewer"
