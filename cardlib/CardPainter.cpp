@@ -493,18 +493,13 @@ void CardPainter::plot(const CardCommand &c)
 
 }  // namespace
 
-QImage paintCard(const CardSource &source, double scale)
+void paintCard(QPainter &painter, const CardSource &source)
 {
-    const QSize size(static_cast<int>(std::lround(source.canvas.width() * scale)),
-                     static_cast<int>(std::lround(source.canvas.height() * scale)));
-    QImage image(size, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
-    QPainter painter(&image);
+    painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::TextAntialiasing);
-    painter.scale(scale, scale);
     const QRectF frame(0, 0, source.canvas.width(), source.frameHeight);
-    painter.setClipRect(frame);
+    painter.setClipRect(frame, Qt::IntersectClip);
     painter.setPen(Qt::NoPen);
     painter.setBrush(source.ground);
     if (source.rounded)
@@ -512,6 +507,18 @@ QImage paintCard(const CardSource &source, double scale)
     else
         painter.drawRect(frame);
     CardPainter(&painter, source, nullptr).paint();
+    painter.restore();
+}
+
+QImage paintCard(const CardSource &source, double scale)
+{
+    const QSize size(static_cast<int>(std::lround(source.canvas.width() * scale)),
+                     static_cast<int>(std::lround(source.canvas.height() * scale)));
+    QImage image(size, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    painter.scale(scale, scale);
+    paintCard(painter, source);
     painter.end();
     return image;
 }

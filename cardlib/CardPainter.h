@@ -7,12 +7,15 @@
 
 #include <QColor>
 #include <QImage>
+#include <QPainter>
 
 #include <vector>
 
 // Draws a picture from its source. The image has the picture's canvas size times
 // the scale; what lies below the frame height stays transparent.
 QImage paintCard(const CardSource &source, double scale = 1.0);
+// Draws a picture onto a painter at its present transform, within its present clip.
+void paintCard(QPainter &painter, const CardSource &source);
 
 // The marks of a picture, each painted alone at the scale, for checking.
 std::vector<Mark> marksOf(const CardSource &source, double scale);

@@ -199,6 +199,11 @@ private slots:
         const QString face = QFontInfo(control("Label8")->font()).family();
         QVERIFY2(face.contains(QStringLiteral("Sans")), qPrintable(face));
         QCOMPARE(face.startsWith(QStringLiteral("Liberation")), !qEnvironmentVariableIsSet("FONTCONFIG_FILE"));
+        // The drafting sheet lies on the lilac ground, and the boxes on it keep their dark outline.
+        const QImage ground = m_form->centralWidget()->grab().toImage();
+        QCOMPARE(ground.pixelColor(4, 488), QColor(200, 200, 255));
+        const QRect box = control("Text4")->geometry();
+        QVERIFY(qGray(ground.pixel(box.center().x(), box.top())) < 128);
         // The buttons show their colours; the open time list is red like the closed box.
         QVERIFY(evenFaces(m_form.get()));
         combo->showPopup();

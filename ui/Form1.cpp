@@ -6,8 +6,8 @@
 #include "Announcer.h"
 #include "AnswerTile.h"
 #include "ControlFactory.h"
+#include "DraftingSheet.h"
 #include "Form2.h"
-#include "Pictures.h"
 #include "ReportFile.h"
 #include "ReportHandOver.h"
 #include "ResultRows.h"
@@ -71,15 +71,17 @@ Form1::Form1(const TimeOfDay &clock, UniformRandom &random, CuePlayer &cues, QWi
     setObjectName(QStringLiteral("Form1"));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
 
-    auto *client = new QWidget(this);
+    auto *client = new DraftingSheet(this);
     client->setObjectName(QStringLiteral("Form1Client"));
     client->setFixedSize(twipsToPixels(kClientWidth), twipsToPixels(kClientHeight));
     setGround(client, kLilac);
-    // The pale drafting sheet behind everything, at the top left, unscaled.
-    QPalette backdrop = client->palette();
-    const QPixmap sheet = Pictures::drawn(QStringLiteral("pictures.cards"), QStringLiteral("window"), devicePixelRatioF());
-    backdrop.setBrush(QPalette::Window, QBrush(kLilac, sheet));
-    client->setPalette(backdrop);
+    // The ground is a pattern of one colour, as under a sheet: the desktop style then outlines
+    // the boxes on it in dark grey, which reads better on lilac than a darker lilac would.
+    QPalette patterned = client->palette();
+    QPixmap tile(8, 8);
+    tile.fill(kLilac);
+    patterned.setBrush(QPalette::Window, QBrush(kLilac, tile));
+    client->setPalette(patterned);
     setCentralWidget(client);
 
     m_timer1 = new QTimer(this);

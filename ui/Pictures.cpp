@@ -10,6 +10,8 @@
 #include <QImageReader>
 #include <QtGlobal>
 
+#include <utility>
+
 static void initialiseAssets()
 {
     Q_INIT_RESOURCE(vexlor_assets);
@@ -33,24 +35,30 @@ QPixmap named(const QString &fileName)
     return QPixmap::fromImage(reader.read());
 }
 
-QPixmap drawn(const QString &sourceFile, const QString &name, qreal devicePixelRatio)
+std::optional<CardSource> source(const QString &sourceFile, const QString &name)
 {
-    QFile source(path(sourceFile));
-    if (!source.open(QIODevice::ReadOnly))
-        return QPixmap();
+    QFile file(path(sourceFile));
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
     try {
-        const CardFile file = parseCardSource(source.fileName(), QString::fromUtf8(source.readAll()));
-        for (const CardSource &picture : file.pictures) {
-            if (picture.name == name) {
-                QPixmap pixmap = QPixmap::fromImage(paintCard(picture, devicePixelRatio));
-                pixmap.setDevicePixelRatio(devicePixelRatio);
-                return pixmap;
-            }
-        }
+        CardFile parsed = parseCardSource(file.fileName(), QString::fromUtf8(file.readAll()));
+        for (CardSource &picture : parsed.pictures)
+            if (picture.name == name)
+                return std::move(picture);
     } catch (const CardSourceError &) {
         // The build draws the same source and stops on any mistake in it.
     }
-    return QPixmap();
+    return std::nullopt;
+}
+
+QPixmap drawn(const QString &sourceFile, const QString &name, qreal devicePixelRatio)
+{
+    const std::optional<CardSource> picture = source(sourceFile, name);
+    if (!picture)
+        return QPixmap();
+    QPixmap pixmap = QPixmap::fromImage(paintCard(*picture, devicePixelRatio));
+    pixmap.setDevicePixelRatio(devicePixelRatio);
+    return pixmap;
 }
 
 }  // namespace Pictures

@@ -2,8 +2,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "CardSource.h"
+
 #include <QPixmap>
 #include <QString>
+
+#include <optional>
 
 // The pictures drawn at build time and embedded in the program.
 namespace Pictures {
@@ -18,5 +22,7 @@ QString path(const QString &fileName);
 // source file `sourceFile` ("pictures.cards", "cards/q012.cards"). Null when
 // there is none.
 QPixmap drawn(const QString &sourceFile, const QString &name, qreal devicePixelRatio);
+// The parsed source of that picture, for a widget that draws it itself.
+std::optional<CardSource> source(const QString &sourceFile, const QString &name);
 
 }  // namespace Pictures
