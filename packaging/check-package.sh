@@ -106,7 +106,9 @@ appstreamcli validate --no-net "$root/usr/share/metainfo/$app.metainfo.xml" > /d
 for size in 16 32 48 64 128 256; do
     test -s "$root/usr/share/icons/hicolor/${size}x${size}/apps/$app.png"
 done
-find "$root/usr/lib" -path '*/vexlor/libvexlor-cues.so' | grep -q . || fail "the sound module is not installed"
+for module in cues alsa; do
+    find "$root/usr/lib" -path "*/vexlor/libvexlor-$module.so" | grep -q . || fail "the sound module $module is not installed"
+done
 for wave in tri1 right1 help1 vb b suf g vg wo ex Alarm; do
     test -s "$root/usr/share/vexlor/sounds/$wave.wav"
 done

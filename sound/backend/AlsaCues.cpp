@@ -2,8 +2,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "AlsaCues.h"
 
-#include "WaveData.h"
-
 #include <alsa/asoundlib.h>
 
 #include <algorithm>
@@ -29,11 +27,11 @@ AlsaCues::~AlsaCues()
         m_thread.join();
 }
 
-void AlsaCues::play(const WaveData &wave)
+void AlsaCues::play(WaveData wave)
 {
     {
         std::lock_guard lock(m_mutex);
-        m_next = &wave;
+        m_next = std::move(wave);
         if (!m_thread.joinable()) {
             snd_lib_error_set_handler(silentAlsaError);
             m_thread = std::thread(&AlsaCues::run, this);
@@ -45,15 +43,16 @@ void AlsaCues::play(const WaveData &wave)
 void AlsaCues::run()
 {
     for (;;) {
-        const WaveData *wave = nullptr;
+        WaveData wave;
         {
             std::unique_lock lock(m_mutex);
             m_wake.wait(lock, [this] { return m_quit || m_next; });
             if (m_quit)
                 return;
-            wave = std::exchange(m_next, nullptr);
+            wave = std::move(*m_next);
+            m_next.reset();
         }
-        playOne(*wave);
+        playOne(wave);
     }
 }
 
@@ -95,4 +94,9 @@ void AlsaCues::playOne(const WaveData &wave)
     else
         snd_pcm_drop(pcm);
     snd_pcm_close(pcm);
+}
+
+extern "C" __attribute__((visibility("default"))) FallbackCues *vexlorCreateFallbackCues()
+{
+    return new AlsaCues;
 }

@@ -2,25 +2,26 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "FallbackCues.h"
+#include "WaveData.h"
+
 #include <condition_variable>
 #include <mutex>
+#include <optional>
 #include <thread>
-
-class WaveData;
 
 // Plays cues straight through ALSA's default device when no sound server
 // runs. One cue at a time on a thread of its own, started at the first cue;
 // a new cue cuts the one playing short. Failures stay silent.
-class AlsaCues {
+class AlsaCues final : public FallbackCues {
 public:
     AlsaCues() = default;
-    ~AlsaCues();
+    ~AlsaCues() override;
 
     AlsaCues(const AlsaCues &) = delete;
     AlsaCues &operator=(const AlsaCues &) = delete;
 
-    // Returns at once; `wave` must outlive this object.
-    void play(const WaveData &wave);
+    void play(WaveData wave) override;
 
 private:
     void run();
@@ -28,7 +29,7 @@ private:
 
     std::mutex m_mutex;
     std::condition_variable m_wake;
-    const WaveData *m_next = nullptr;
+    std::optional<WaveData> m_next;
     bool m_quit = false;
     std::thread m_thread;
 };

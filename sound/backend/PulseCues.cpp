@@ -4,8 +4,14 @@
 
 #include "CueRequests.h"
 
+#include <dlfcn.h>
+
+#include <algorithm>
 #include <string_view>
 #include <utility>
+
+extern "C" __attribute__((visibility("default"))) SoundBackend *vexlorCreateSoundBackend(
+    CueRequests &requests, const std::array<std::string, kCueCount> &wavePaths);
 
 namespace {
 
@@ -34,7 +40,6 @@ PulseCues::PulseCues(CueRequests &requests, const std::array<std::string, kCueCo
     for (std::size_t i = 0; i < m_slots.size(); ++i) {
         m_slots[i].owner = this;
         m_slots[i].index = i;
-        m_waves[i] = WaveData::read(m_paths[i]);
     }
     if (!m_loop)
         return;
@@ -70,43 +75,38 @@ void PulseCues::onWake(pa_mainloop_api *, pa_io_event *, int, pa_io_event_flags_
 // A cue asked for while there is no server first tries to reach one again.
 void PulseCues::serve()
 {
-    if (settle() && !m_context) {
+    const bool asked = std::any_of(m_slots.begin(), m_slots.end(), [](const Slot &s) { return s.pendingSince != 0; });
+    if (asked && !m_context)
         connect();
-        settle();
-    }
+    settle();
 }
 
 // Plays what is asked for as far as the server allows now: through it when it
-// is ready, through ALSA when it failed; while it connects, the cues wait.
-// Returns whether any cue still waits.
-bool PulseCues::settle()
+// is ready, to the sound card when there is none; while it connects, or while
+// a wave is still on its way up, the cues wait.
+void PulseCues::settle()
 {
     const std::int64_t now = CueRequests::nowNanoseconds();
-    bool waiting = false;
-    for (Slot &slot : m_slots) {
-        if (slot.pendingSince != 0 && (now - slot.pendingSince > kStaleAfterNanoseconds || m_waves[slot.index].empty()))
+    for (Slot &slot : m_slots)
+        if (slot.pendingSince != 0 && (now - slot.pendingSince > kStaleAfterNanoseconds || slot.missing))
             slot.pendingSince = 0;
-        waiting = waiting || slot.pendingSince != 0;
-    }
     const pa_context_state_t state = m_context ? pa_context_get_state(m_context) : PA_CONTEXT_UNCONNECTED;
     if (state == PA_CONTEXT_READY) {
         for (Slot &slot : m_slots)
             if (slot.pendingSince != 0 && slot.uploaded)
                 play(slot);
-    } else if (m_context && !PA_CONTEXT_IS_GOOD(state)) {
+    } else if (!PA_CONTEXT_IS_GOOD(state)) {
         dropContext();
         for (Slot &slot : m_slots)
             if (std::exchange(slot.pendingSince, 0) != 0)
-                m_alsa.play(m_waves[slot.index]);
+                playWithoutServer(slot);
     }
-    return waiting;
 }
 
 void PulseCues::connect()
 {
-    for (std::size_t i = 0; i < m_waves.size(); ++i)  // a wave that was missing may be there by now
-        if (m_waves[i].empty())
-            m_waves[i] = WaveData::read(m_paths[i]);
+    for (Slot &slot : m_slots)  // a wave that was missing may be there by now
+        slot.missing = false;
     pa_proplist *props = eventProperties();
     m_context = pa_context_new_with_proplist(pa_threaded_mainloop_get_api(m_loop), "Vexlor", props);
     pa_proplist_free(props);
@@ -116,6 +116,8 @@ void PulseCues::connect()
     m_connecting = true;
     pa_context_connect(m_context, nullptr, PA_CONTEXT_NOAUTOSPAWN, nullptr);
     m_connecting = false;
+    if (!PA_CONTEXT_IS_GOOD(pa_context_get_state(m_context)))  // no server at all: nothing to wait for
+        dropContext();
 }
 
 void PulseCues::dropContext()
@@ -125,6 +127,7 @@ void PulseCues::dropContext()
             pa_stream_set_state_callback(slot.upload, nullptr, nullptr);
             pa_stream_unref(std::exchange(slot.upload, nullptr));
         }
+        slot.wave = WaveData();
         slot.uploaded = false;
         slot.sinkInput = PA_INVALID_INDEX;
     }
@@ -140,46 +143,68 @@ void PulseCues::onContextState(pa_context *context, void *self)
     auto *cues = static_cast<PulseCues *>(self);
     const pa_context_state_t state = pa_context_get_state(context);
     if (state == PA_CONTEXT_READY)
-        for (Slot &slot : cues->m_slots)
-            cues->upload(slot);
+        cues->uploadNext();
     if (!cues->m_connecting && (state == PA_CONTEXT_READY || !PA_CONTEXT_IS_GOOD(state)))
         cues->settle();
 }
 
-void PulseCues::upload(Slot &slot)
+// Starts the upload of the first wave not in the server yet, unless one is under way.
+void PulseCues::uploadNext()
 {
-    const WaveData &wave = m_waves[slot.index];
-    if (wave.empty() || slot.upload)
+    if (!m_context || pa_context_get_state(m_context) != PA_CONTEXT_READY)
         return;
-    const pa_sample_spec format{PA_SAMPLE_S16LE, wave.rate(), static_cast<std::uint8_t>(wave.channels())};
-    pa_proplist *props = eventProperties();
-    pa_proplist_sets(props, PA_PROP_MEDIA_FILENAME, m_paths[slot.index].c_str());
-    slot.upload = pa_stream_new_with_proplist(m_context, sampleName(slot).c_str(), &format, nullptr, props);
-    pa_proplist_free(props);
-    if (!slot.upload)
-        return;
-    pa_stream_set_state_callback(slot.upload, &PulseCues::onUploadState, &slot);
-    if (pa_stream_connect_upload(slot.upload, wave.bytes().size()) < 0) {
-        pa_stream_set_state_callback(slot.upload, nullptr, nullptr);
-        pa_stream_unref(std::exchange(slot.upload, nullptr));
+    for (const Slot &slot : m_slots)
+        if (slot.upload)
+            return;
+    // The cues already asked for go first.
+    std::array<Slot *, kCueCount> order;
+    for (std::size_t i = 0; i < order.size(); ++i)
+        order[i] = &m_slots[i];
+    std::stable_partition(order.begin(), order.end(), [](const Slot *s) { return s->pendingSince != 0; });
+    for (Slot *next : order) {
+        Slot &slot = *next;
+        if (slot.uploaded || slot.missing)
+            continue;
+        slot.wave = WaveData::read(m_paths[slot.index]);
+        slot.missing = slot.wave.empty();
+        if (slot.missing)
+            continue;
+        slot.durationNanoseconds = slot.wave.durationNanoseconds();
+        const pa_sample_spec format{PA_SAMPLE_S16LE, slot.wave.rate(), static_cast<std::uint8_t>(slot.wave.channels())};
+        pa_proplist *props = eventProperties();
+        pa_proplist_sets(props, PA_PROP_MEDIA_FILENAME, m_paths[slot.index].c_str());
+        slot.upload = pa_stream_new_with_proplist(m_context, sampleName(slot).c_str(), &format, nullptr, props);
+        pa_proplist_free(props);
+        if (slot.upload) {
+            pa_stream_set_state_callback(slot.upload, &PulseCues::onUploadState, &slot);
+            if (pa_stream_connect_upload(slot.upload, slot.wave.bytes().size()) >= 0)
+                return;
+            pa_stream_set_state_callback(slot.upload, nullptr, nullptr);
+            pa_stream_unref(std::exchange(slot.upload, nullptr));
+        }
+        slot.wave = WaveData();
+        return;  // the server refuses uploads now; the next connection tries again
     }
 }
 
 void PulseCues::onUploadState(pa_stream *stream, void *data)
 {
     auto &slot = *static_cast<Slot *>(data);
-    const WaveData &wave = slot.owner->m_waves[slot.index];
     switch (pa_stream_get_state(stream)) {
     case PA_STREAM_READY:
-        pa_stream_write(stream, wave.bytes().data(), wave.bytes().size(), nullptr, 0, PA_SEEK_RELATIVE);
+        pa_stream_write(stream, slot.wave.bytes().data(), slot.wave.bytes().size(), nullptr, 0, PA_SEEK_RELATIVE);
         pa_stream_finish_upload(stream);
+        slot.wave = WaveData();  // the server has its copy
         break;
     case PA_STREAM_TERMINATED:  // the sample is in the server
     case PA_STREAM_FAILED:
         slot.uploaded = pa_stream_get_state(stream) == PA_STREAM_TERMINATED;
+        slot.missing = !slot.uploaded;  // refused: silent until the next connection
+        slot.wave = WaveData();
         pa_stream_set_state_callback(stream, nullptr, nullptr);
         pa_stream_unref(std::exchange(slot.upload, nullptr));
         slot.owner->settle();
+        slot.owner->uploadNext();
         break;
     default:
         break;
@@ -191,7 +216,7 @@ void PulseCues::play(Slot &slot)
     const std::int64_t now = CueRequests::nowNanoseconds();
     // Asked again while it plays: cut the old one, so the cue starts over.
     if (slot.sinkInput != PA_INVALID_INDEX
-        && now - slot.startedAt < m_waves[slot.index].durationNanoseconds() + kCutMarginNanoseconds)
+        && now - slot.startedAt < slot.durationNanoseconds + kCutMarginNanoseconds)
         pa_operation_unref(pa_context_kill_sink_input(m_context, slot.sinkInput, nullptr, nullptr));
     pa_proplist *props = eventProperties();
     pa_proplist_sets(props, PA_PROP_EVENT_ID, sampleName(slot).c_str());
@@ -211,8 +236,30 @@ void PulseCues::onPlayed(pa_context *, std::uint32_t sinkInput, void *data)
     slot.sinkInput = sinkInput;
     if (sinkInput == PA_INVALID_INDEX) {  // the sample went missing from the server: upload it again
         slot.uploaded = false;
-        slot.owner->upload(slot);
+        slot.owner->uploadNext();
     }
+}
+
+// The sound card module is loaded at the first cue without a server, from beside this one.
+void PulseCues::playWithoutServer(const Slot &slot)
+{
+    WaveData wave = WaveData::read(m_paths[slot.index]);
+    if (wave.empty())
+        return;
+    if (!std::exchange(m_fallbackLoaded, true)) {
+        Dl_info self{};
+        std::string module = kFallbackCuesFileName;
+        if (dladdr(reinterpret_cast<void *>(&vexlorCreateSoundBackend), &self) != 0 && self.dli_fname) {
+            const std::string path = self.dli_fname;
+            module = path.substr(0, path.rfind('/') + 1) + module;
+        }
+        // Never unloaded, like this module.
+        if (void *handle = dlopen(module.c_str(), RTLD_NOW | RTLD_LOCAL))
+            if (auto create = reinterpret_cast<CreateFallbackCues>(dlsym(handle, kCreateFallbackCuesSymbol)))
+                m_fallback.reset(create());
+    }
+    if (m_fallback)
+        m_fallback->play(std::move(wave));
 }
 
 std::string PulseCues::sampleName(const Slot &slot) const

@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "AlsaCues.h"
+#include "FallbackCues.h"
 #include "SoundBackend.h"
 #include "WaveData.h"
 
@@ -10,16 +10,18 @@
 
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <string>
 
 class CueRequests;
 
 // Plays the cues through the sound server (PulseAudio, or PipeWire's pulse
 // service) on a thread of its own. The waves are uploaded into the server's
-// sample cache as soon as it is reached, so a cue starts with one message.
-// Without a server a cue goes to ALSA instead; each cue asked for while
-// disconnected first tries the server again, so one that appears or restarts
-// is used from the next cue on.
+// sample cache one after the other as soon as it is reached, each read from
+// its file just for its upload, so a cue starts with one message and none is
+// kept here. Without a server a cue goes to the sound card instead; each cue
+// asked for while disconnected first tries the server again, so one that
+// appears or restarts is used from the next cue on.
 class PulseCues final : public SoundBackend {
 public:
     PulseCues(CueRequests &requests, const std::array<std::string, kCueCount> &wavePaths);
@@ -33,7 +35,10 @@ private:
         PulseCues *owner = nullptr;
         std::size_t index = 0;
         pa_stream *upload = nullptr;
+        WaveData wave;  // only while it is being uploaded
         bool uploaded = false;
+        bool missing = false;  // no playable wave at the last try; tried again on the next connection
+        std::int64_t durationNanoseconds = 0;
         std::int64_t pendingSince = 0;  // asked for and not yet played; 0 when none
         std::uint32_t sinkInput = PA_INVALID_INDEX;  // the playing cue, to cut short when asked again
         std::int64_t startedAt = 0;
@@ -45,20 +50,21 @@ private:
     static void onPlayed(pa_context *, std::uint32_t sinkInput, void *slot);
 
     void serve();
-    bool settle();
+    void settle();
     void connect();
     void dropContext();
-    void upload(Slot &slot);
+    void uploadNext();
     void play(Slot &slot);
+    void playWithoutServer(const Slot &slot);
     std::string sampleName(const Slot &slot) const;
 
     std::array<std::string, kCueCount> m_paths;
-    std::array<WaveData, kCueCount> m_waves;
     std::array<Slot, kCueCount> m_slots;
     CueRequests &m_requests;
     pa_threaded_mainloop *m_loop = nullptr;
     pa_io_event *m_wake = nullptr;
     pa_context *m_context = nullptr;
     bool m_connecting = false;  // inside pa_context_connect: its state changes are handled after it returns
-    AlsaCues m_alsa;
+    std::unique_ptr<FallbackCues> m_fallback;
+    bool m_fallbackLoaded = false;
 };

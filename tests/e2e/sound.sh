@@ -9,7 +9,7 @@ max_delay_ms=${VEXLOR_MAX_CUE_DELAY_MS:-30}
 rate=22050 pa_pid= rec_pid=
 # The game runs from a copy whose cue n (1 to 11) is a sine of 250 + 100 n Hz, so the recording tells them apart.
 mkdir -m 700 game home run
-cp "$vexlor" "$(dirname "$vexlor")/libvexlor-cues.so" game/
+cp "$vexlor" "$(dirname "$vexlor")"/libvexlor-{cues,alsa}.so game/
 hz=250
 for wave in tri1 right1 help1 vb b suf g vg wo ex Alarm; do
     sox -n -r $rate -c 1 -b 16 -e signed "game/$wave.wav" synth 0.5 sine $((hz += 100)) fade 0.005 0.5 0.005 vol 0.5
@@ -53,7 +53,7 @@ click_expecting() {
     xdotool click --delay 0 1
     sent=$(now_us)
     sleep 0.15
-    pactl list sink-inputs >> "$work/inputs"
+    pactl list sink-inputs | tee "$work/inputs-now" >> "$work/inputs"
     sleep 0.65
     from=$(awk -v t="$sent" -v o="$origin" 'BEGIN { printf "%.4f", (t - o) / 1e6 }')
     length=$(sound_stat "$from" 0.7 silence 1 0.0005 3% | awk '/^Length/ { print $3 }')
@@ -88,6 +88,7 @@ start_server || fail "the server did not start again"
 start_recording 2
 next_question
 click_expecting "$(tile_x 1)" $((cy + 98)) "$tile_cues"
+grep -qF 'media.role = "event"' inputs-now || fail "the cue after the restart did not come through the server"
 echo "heard after the server restarted"
 
 kill -9 "$pid"
@@ -96,4 +97,5 @@ start_cued_game
 start_server || fail "the server did not start again"
 start_recording 3
 click_expecting $((cx + 250)) $((cy + 150)) 11
+grep -qF 'media.role = "event"' inputs-now || fail "the cue did not come through the server that appeared"
 echo "heard from a server that appeared after the game"
