@@ -15,10 +15,13 @@
 
 namespace {
 
+// The sizes a window manager draws in title bars and task lists. Docks and switchers that want
+// larger ones take the installed icon that the desktop file names, matched by the desktop file
+// name set below; the window need not carry 128 and 256 pixel copies, decoded, twice over.
 QIcon programIcon()
 {
     QIcon icon;
-    for (int size : {16, 32, 48, 64, 128, 256})
+    for (int size : {16, 32, 48, 64})
         icon.addPixmap(Pictures::named(QStringLiteral("icon-%1.png").arg(size)));
     return icon;
 }
@@ -43,7 +46,9 @@ int main(int argc, char *argv[])
     std::unique_ptr<Form1> form;
 
     auto *splash = new FrmSplash();
-    QObject::connect(splash, &FrmSplash::finished, [&] {
+    // The splash deletes itself once it is done. The main window is built after that, not
+    // beside it, so the two never hold their window images and text caches at once.
+    QObject::connect(splash, &QObject::destroyed, [&] {
         form = std::make_unique<Form1>(clock, random, cues);
         form->show();
         form->activateWindow();  // the keyboard goes on in the game, also without a window manager
