@@ -7,10 +7,15 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 
+# What building and playing need.
 packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-qpa-plugins libgl-dev
-          libgif-dev fonts-liberation fonts-dejavu-core xvfb xauth xdotool imagemagick
-          desktop-file-utils appstream strace locales dbus at-spi2-core python3-pyatspi
-          libpulse-dev libasound2-dev pulseaudio pulseaudio-utils sox)
+          libgif-dev fonts-liberation fonts-dejavu-core libpulse-dev libasound2-dev)
+# What the tests add: a virtual screen, scripted clicks and screenshots, the accessibility bus, and
+# both sound servers, which the sound tests run privately in a scratch folder. Installing a
+# second server also enables its user service for desktop logins (see the README).
+test_packages=(xvfb xauth xdotool imagemagick desktop-file-utils appstream strace locales dbus
+               at-spi2-core python3-pyatspi pulseaudio pulseaudio-utils sox
+               pipewire-bin pipewire-pulse wireplumber)
 
 install_missing() {
     local missing=()
@@ -44,9 +49,8 @@ play)
     exec build/bin/vexlor
     ;;
 test)
-    # The Debian package is built as Debian does and checked (ctest -L package); libpulse-dev
-    # stands for the sound back-end's -dev that debian/control's Build-Depends name.
-    packages+=(build-essential debhelper lintian reuse x11-utils libpulse-dev)
+    # The Debian package is built as Debian does and checked (ctest -L package).
+    packages+=("${test_packages[@]}" build-essential debhelper lintian reuse x11-utils)
     install_missing
     build
     ctest --test-dir build --output-on-failure -LE monkey

@@ -1,12 +1,17 @@
 #!/usr/bin/env bash
 # SPDX-FileCopyrightText: 2026 Quelro Programs
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Start, a wrong and a right click each sound their own cue within 30 ms on a private PulseAudio null sink,
-# also after the server restarts and when it appears after the game.
-#   sound.sh VEXLOR_EXECUTABLE   (under xvfb-run; needs pulseaudio, sox, xdotool; 77: no server can start here)
+# Start, a wrong and a right click each sound their own cue within 30 ms on a private sound server's null sink,
+# also after the server restarts and when it appears after the game. The server is PulseAudio, or PipeWire
+# with its pulse service and session manager (run it under dbus-run-session).
+#   sound.sh VEXLOR_EXECUTABLE [pulseaudio|pipewire]
+#   (under xvfb-run; needs the server, pulseaudio-utils, sox, xdotool; 77: no server can start here)
 source "$(dirname "$(realpath "$0")")/game.sh"
-max_delay_ms=${VEXLOR_MAX_CUE_DELAY_MS:-30}
-rate=22050 pa_pid= rec_pid=
+server=${2:-pulseaudio}
+# PipeWire starts each cached sample as a new stream, which its session manager links in the graph's
+# next period (21 ms at its default 1024 frames): there a cue starts 20 to 32 ms after the click.
+max_delay_ms=${VEXLOR_MAX_CUE_DELAY_MS:-$([ "$server" = pipewire ] && echo 50 || echo 30)}
+rate=22050 server_pids= rec_pid=
 # The game runs from a copy whose cue n (1 to 11) is a sine of 250 + 100 n Hz, so the recording tells them apart.
 mkdir -m 700 game home run
 cp "$vexlor" "$(dirname "$vexlor")"/libvexlor-{cues,alsa}.so game/
@@ -18,13 +23,28 @@ export HOME="$work/home" XDG_RUNTIME_DIR="$work/run" PULSE_RUNTIME_PATH="$work/r
 unset PULSE_SERVER
 
 start_server() {
-    pulseaudio --daemonize=no -n --exit-idle-time=-1 --log-target=file:"$work/pulse.log" \
-        --load="module-null-sink sink_name=cues" --load=module-native-protocol-unix &
-    pa_pid=$!
-    for _ in $(seq 1 50); do pactl info > /dev/null 2>&1 && return 0; sleep 0.1; done
-    return 1
+    if [ "$server" = pipewire ]; then
+        pipewire >> "$work/pulse.log" 2>&1 &
+        server_pids=$!
+        for _ in $(seq 1 50); do pw-cli info 0 > /dev/null 2>&1 && break; sleep 0.1; done
+        wireplumber >> "$work/pulse.log" 2>&1 &
+        server_pids+=" $!"
+        pipewire-pulse >> "$work/pulse.log" 2>&1 &
+        server_pids+=" $!"
+    else
+        pulseaudio --daemonize=no -n --exit-idle-time=-1 --log-target=file:"$work/pulse.log" \
+            --load="module-null-sink sink_name=cues" --load=module-native-protocol-unix &
+        server_pids=$!
+    fi
+    for _ in $(seq 1 50); do pactl info > /dev/null 2>&1 && break; sleep 0.1; done
+    if [ "$server" = pipewire ]; then
+        for _ in $(seq 1 50); do pactl load-module module-null-sink sink_name=cues >> "$work/pulse.log" 2>&1 && break; sleep 0.1; done
+        for _ in $(seq 1 50); do pactl list short sinks | grep -q cues && break; sleep 0.1; done
+        pactl set-default-sink cues || return 1
+    fi
+    pactl info 2>> "$work/pulse.log" | grep -i "server name" >> "$work/servers"
 }
-stop_server() { kill -9 $rec_pid $pa_pid 2> /dev/null || true; wait $rec_pid $pa_pid 2> /dev/null || true; }
+stop_server() { kill -9 $rec_pid $server_pids 2> /dev/null || true; wait $rec_pid $server_pids 2> /dev/null || true; }
 now_us() { echo "${EPOCHREALTIME/./}"; }
 
 # Records the sink's monitor into $rec; $origin, its first sample's time in µs, is never later than the true one.
@@ -68,7 +88,9 @@ tile_cues="1 3 4 5 6 7 8 9 10"  # first and later wrong clicks, then the seven r
 next_question() { click $((cx + 543)) $((cy + 189)); }
 start_cued_game() { start_game game/vexlor; sleep 0.5; }  # the sound layer loads after the first paint
 
-start_server || { echo "SKIP: no PulseAudio server can be started here: $(tail -3 pulse.log 2> /dev/null)"; exit 77; }
+command -v "$server" > /dev/null || { echo "SKIP: $server is not installed"; exit 77; }
+start_server || { echo "SKIP: no $server server can be started here: $(tail -3 pulse.log 2> /dev/null)"; exit 77; }
+[ "$server" = pulseaudio ] || grep -q "on PipeWire" servers || fail "the server is not PipeWire: $(cat servers)"
 start_recording 1
 start_cued_game
 click_expecting $((cx + 250)) $((cy + 150)) 11  # Start: the alarm
@@ -84,7 +106,7 @@ for property in 'application.name = "Vexlor"' 'application.icon_name = "io.githu
 done
 
 stop_server
-start_server || fail "the server did not start again"
+start_server || fail "the server did not start again: $(tail -5 pulse.log)"
 start_recording 2
 next_question
 click_expecting "$(tile_x 1)" $((cy + 98)) "$tile_cues"
@@ -94,7 +116,7 @@ echo "heard after the server restarted"
 kill -9 "$pid"
 stop_server
 start_cued_game
-start_server || fail "the server did not start again"
+start_server || fail "the server did not start again: $(tail -5 pulse.log)"
 start_recording 3
 click_expecting $((cx + 250)) $((cy + 150)) 11
 grep -qF 'media.role = "event"' inputs-now || fail "the cue did not come through the server that appeared"
