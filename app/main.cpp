@@ -54,6 +54,7 @@ int main(int argc, char *argv[])
         form->activateWindow();  // the keyboard goes on in the game, also without a window manager
         QApplication::setQuitOnLastWindowClosed(true);
     });
+    QObject::connect(splash, &FrmSplash::abandoned, &app, &QCoreApplication::quit);
     // What the splash does not show waits until it is on screen: the sound layer, and the
     // window icon, which the window system would otherwise have decoded in all its sizes first.
     new AfterFirstPaint(*splash, [&cues] {

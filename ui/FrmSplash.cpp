@@ -9,6 +9,7 @@
 #include "ScreenFit.h"
 #include "Twips.h"
 
+#include <QCloseEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QTimer>
@@ -181,10 +182,20 @@ void FrmSplash::slideStep()
 
 void FrmSplash::Command1_Click()
 {
+    m_leaving = true;
     hide();
     m_timer1->stop();
     m_slide->stop();
     close();
     deleteLater();
     emit finished();
+}
+
+// Closed by the desktop (Alt+F4, a task list) rather than by "OK": the way to the game is
+// "OK" alone, so the program ends instead of running on with no window.
+void FrmSplash::closeEvent(QCloseEvent *event)
+{
+    QWidget::closeEvent(event);
+    if (!m_leaving)
+        emit abandoned();
 }

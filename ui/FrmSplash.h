@@ -20,6 +20,11 @@ public:
 signals:
     // "OK" was pressed: the splash is closed for good and the game may open.
     void finished();
+    // The splash was closed some other way: the program should end.
+    void abandoned();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
 
 private:
     void Form_Load();
@@ -33,4 +38,5 @@ private:
     QTimer *m_timer1 = nullptr;
     QTimer *m_slide = nullptr;  // the steps of one pass
     int m_step = 0;
+    bool m_leaving = false;  // "OK" is closing it
 };
