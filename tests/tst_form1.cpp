@@ -522,6 +522,9 @@ private slots:
         for (int waited = 0; underPicture && !covered() && waited < 3000; waited += 2)
             QTest::qWait(2);  // a picture rests on each spot for a few hundredths of a second
         QVERIFY(!spot.isEmpty());
+        // Once the cards have come in, a screen reader hears what they and the icon show.
+        for (const char *picture : {"Im1", "Im2", "Im3"})
+            QCOMPARE(!splash->findChild<QLabel *>(picture)->accessibleName().isEmpty(), underPicture);
         QTest::mouseClick(splash->windowHandle(), Qt::LeftButton, {},
                           ok->parentWidget()->mapTo(splash, spot.center()));
         QCOMPARE(done.count(), 1);

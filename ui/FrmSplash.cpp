@@ -14,6 +14,9 @@
 #include <QPushButton>
 #include <QTimer>
 
+#include <utility>
+#include <vector>
+
 using namespace ControlFactory;
 
 namespace {
@@ -136,6 +139,7 @@ FrmSplash::FrmSplash(QWidget *parent) : QWidget(parent, Qt::Tool | Qt::Frameless
     connect(m_timer1, &QTimer::timeout, this, [this] {
         m_im2->setPixmap(sample(QStringLiteral("splash-triangle"), devicePixelRatioF()));
         m_im3->setPixmap(sample(QStringLiteral("splash-sinh"), devicePixelRatioF()));
+        describePictures();
     }, Qt::SingleShotConnection);
     connect(m_timer1, &QTimer::timeout, this, &FrmSplash::Timer1_Timer);
     m_slide = new QTimer(this);
@@ -151,6 +155,18 @@ void FrmSplash::Form_Load()
     m_im2->move(twipsToPixels(-2300), twipsToPixels(-2000));
     m_im3->move(twipsToPixels(11000), twipsToPixels(-2000));
     m_timer1->start(1000);
+}
+
+// What the icon and the two sample cards show, for a screen reader, in their sources' own words.
+void FrmSplash::describePictures()
+{
+    const std::pair<const char *, QString> pictures[] = {
+        {"Im1", QStringLiteral("icon")}, {"Im2", QStringLiteral("splash-triangle")}, {"Im3", QStringLiteral("splash-sinh")}};
+    const std::vector<CardSource> sources = Pictures::sources(QStringLiteral("pictures.cards"));
+    for (const auto &[control, name] : pictures)
+        for (const CardSource &source : sources)
+            if (source.name == name)
+                m_frame1->findChild<QLabel *>(QLatin1String(control))->setAccessibleName(source.description);
 }
 
 bool FrmSplash::passRunning() const

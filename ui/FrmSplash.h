@@ -31,6 +31,7 @@ private:
     void Timer1_Timer();
     void slideStep();
     void Command1_Click();
+    void describePictures();
 
     QWidget *m_frame1 = nullptr;
     QLabel *m_im2 = nullptr;

@@ -35,19 +35,24 @@ QPixmap named(const QString &fileName)
     return QPixmap::fromImage(reader.read());
 }
 
-std::optional<CardSource> source(const QString &sourceFile, const QString &name)
+std::vector<CardSource> sources(const QString &sourceFile)
 {
     QFile file(path(sourceFile));
     if (!file.open(QIODevice::ReadOnly))
-        return std::nullopt;
+        return {};
     try {
-        CardFile parsed = parseCardSource(file.fileName(), QString::fromUtf8(file.readAll()));
-        for (CardSource &picture : parsed.pictures)
-            if (picture.name == name)
-                return std::move(picture);
+        return parseCardSource(file.fileName(), QString::fromUtf8(file.readAll())).pictures;
     } catch (const CardSourceError &) {
         // The build draws the same source and stops on any mistake in it.
     }
+    return {};
+}
+
+std::optional<CardSource> source(const QString &sourceFile, const QString &name)
+{
+    for (CardSource &picture : sources(sourceFile))
+        if (picture.name == name)
+            return std::move(picture);
     return std::nullopt;
 }
 

@@ -8,6 +8,7 @@
 #include <QString>
 
 #include <optional>
+#include <vector>
 
 // The pictures drawn at build time and embedded in the program.
 namespace Pictures {
@@ -24,5 +25,7 @@ QString path(const QString &fileName);
 QPixmap drawn(const QString &sourceFile, const QString &name, qreal devicePixelRatio);
 // The parsed source of that picture, for a widget that draws it itself.
 std::optional<CardSource> source(const QString &sourceFile, const QString &name);
+// Every picture of a source file, parsed; empty when there is none.
+std::vector<CardSource> sources(const QString &sourceFile);
 
 }  // namespace Pictures
