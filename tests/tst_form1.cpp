@@ -321,7 +321,8 @@ private slots:
         QVERIFY(tile3->role() == QAccessible::Button && tile3->text(QAccessible::Name) == "Answer 3");
         QCOMPARE(tile3->text(QAccessible::Description), store.description(4 * 10 + 3));
         QVERIFY(!tile3->text(QAccessible::Description).isEmpty());
-        // Keypad Enter answers; the locked tile hands the focus on to "Next Question", where Space moves on.
+        // Keypad Enter answers; the locked tile hands the focus on to "Next Question", where Space moves on
+        // to the new question's first tile.
         QTest::keyClick(tile(1), Qt::Key_Tab);
         QTest::keyClick(tile(2), Qt::Key_Enter, Qt::KeypadModifier);
         QCOMPARE(text("Text3"), QStringLiteral("You have got 50 % in this question."));
@@ -329,7 +330,7 @@ private slots:
         m_clock.set(12 * 3600 + 44);  // question 55
         QTest::keyClick(control("Command1"), Qt::Key_Space);
         const Tile &shown = m_form->quiz().controls.Picture1[3];
-        QVERIFY(shown.picture >= 217 && shown.picture <= 220);
+        QVERIFY(shown.picture >= 217 && shown.picture <= 220 && tile(1)->hasFocus());
         QCOMPARE(tile3->text(QAccessible::Description), store.description(shown.picture));
 
         QTest::keyClick(m_form.get(), Qt::Key_F1);

@@ -251,7 +251,11 @@ void Form1::connectEvents()
         connect(m_tiles[t], &AnswerTile::clicked, this, [this, t] { deliver(Quiz::Event::TileClick, t); });
         connect(m_tiles[t], &AnswerTile::hovered, this, [this, t] { deliver(Quiz::Event::TileMove, t); });
     }
-    connect(m_command1, &QPushButton::clicked, this, [this] { deliver(Quiz::Event::NextQuestion); });
+    connect(m_command1, &QPushButton::clicked, this, [this] {
+        deliver(Quiz::Event::NextQuestion);
+        if (m_tiles[1]->isEnabled())  // a keyboard player goes on with the new question's first tile
+            m_tiles[1]->setFocus();
+    });
     connect(m_command2, &QPushButton::clicked, this, [this] { deliver(Quiz::Event::Start); });
     connect(m_command3, &QPushButton::clicked, this, [this] { deliver(Quiz::Event::Restart); });
     connect(m_command4, &QPushButton::clicked, this, &Form1::Command4_Click);
