@@ -27,6 +27,34 @@ answer_by_trying() {
     fail "no tile took the answer"
 }
 
+# Asks a window to close as a desktop's close command does (WM_DELETE_WINDOW), through libX11.
+close_window() {
+    python3 - "$1" <<'PY'
+import ctypes, sys
+x = ctypes.CDLL("libX11.so.6")
+x.XOpenDisplay.restype = ctypes.c_void_p
+x.XInternAtom.restype = ctypes.c_ulong
+x.XInternAtom.argtypes = [ctypes.c_void_p, ctypes.c_char_p, ctypes.c_int]
+x.XSendEvent.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.c_int, ctypes.c_long, ctypes.c_void_p]
+x.XFlush.argtypes = [ctypes.c_void_p]
+display, window = x.XOpenDisplay(None), int(sys.argv[1])
+event = (ctypes.c_long * 24)()  # an XClientMessageEvent: type, serial, send_event, display, window, type, format, data
+event[0], event[4] = 33, window  # ClientMessage
+event[5], event[6] = x.XInternAtom(display, b"WM_PROTOCOLS", 0), 32
+event[7] = x.XInternAtom(display, b"WM_DELETE_WINDOW", 0)
+x.XSendEvent(display, window, 0, 0, event)
+x.XFlush(display)
+PY
+}
+
+# Closed by the desktop, the splash ends the program: "OK" is the only way into the game.
+"$vexlor" > "$work/game.log" 2>&1 &
+pid=$!
+close_window "$(window_of_size 560)"
+for _ in $(seq 1 50); do kill -0 $pid 2> /dev/null || break; sleep 0.1; done
+kill -0 $pid 2> /dev/null && fail "the game ran on after its splash was closed"
+wait $pid || fail "the game ended badly after its splash was closed"
+
 "$vexlor" > "$work/game.log" 2>&1 &
 pid=$!
 eval "$(xdotool getwindowgeometry --shell "$(window_of_size 560)")"
