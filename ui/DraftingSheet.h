@@ -4,17 +4,18 @@
 
 #include "CardSource.h"
 
+#include <QColor>
 #include <QWidget>
 
 #include <optional>
 
-// The pale drafting sheet at the top left of the main window, unscaled, over
-// the window's ground. It is drawn from its source in every paint, within the
-// part being painted, so it holds no window-sized image in memory and stays
+// The main window's ground, one colour, with the pale drafting sheet at its
+// top left, unscaled. The sheet is drawn from its source in every paint, within
+// the part being painted, so it holds no window-sized image in memory and stays
 // sharp at any pixel ratio.
 class DraftingSheet : public QWidget {
 public:
-    explicit DraftingSheet(QWidget *parent = nullptr);
+    DraftingSheet(const QColor &ground, QWidget *parent);
 
 protected:
     void paintEvent(QPaintEvent *event) override;

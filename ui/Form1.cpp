@@ -71,17 +71,9 @@ Form1::Form1(const TimeOfDay &clock, UniformRandom &random, CuePlayer &cues, QWi
     setObjectName(QStringLiteral("Form1"));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
 
-    auto *client = new DraftingSheet(this);
+    auto *client = new DraftingSheet(kLilac, this);
     client->setObjectName(QStringLiteral("Form1Client"));
     client->setFixedSize(twipsToPixels(kClientWidth), twipsToPixels(kClientHeight));
-    setGround(client, kLilac);
-    // The ground is a pattern of one colour, as under a sheet: the desktop style then outlines
-    // the boxes on it in dark grey, which reads better on lilac than a darker lilac would.
-    QPalette patterned = client->palette();
-    QPixmap tile(8, 8);
-    tile.fill(kLilac);
-    patterned.setBrush(QPalette::Window, QBrush(kLilac, tile));
-    client->setPalette(patterned);
     setCentralWidget(client);
 
     m_timer1 = new QTimer(this);

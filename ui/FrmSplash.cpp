@@ -14,9 +14,6 @@
 #include <QPushButton>
 #include <QTimer>
 
-#include <utility>
-#include <vector>
-
 using namespace ControlFactory;
 
 namespace {
@@ -49,11 +46,11 @@ QLabel *wrappedLabel(QWidget *parent, const QRect &twips, const QString &text, c
 
 // A sample card: the GIF's pixels at ratio 1 (kept as PNG, which needs no image plugin at start-up),
 // drawn from its source on denser screens.
-QPixmap sample(const QString &name, qreal devicePixelRatio)
+QPixmap sample(const CardSource &source, qreal devicePixelRatio)
 {
     if (devicePixelRatio > 1)
-        return Pictures::drawn(QStringLiteral("pictures.cards"), name, devicePixelRatio);
-    return Pictures::named(name + QStringLiteral(".png"));
+        return Pictures::drawn(source, devicePixelRatio);
+    return Pictures::named(source.name + QStringLiteral(".png"));
 }
 
 // A heading sized to its text on one line from its top left corner, no wider
@@ -91,11 +88,11 @@ FrmSplash::FrmSplash(QWidget *parent) : QWidget(parent, Qt::Tool | Qt::Frameless
         ->setObjectName(QStringLiteral("Label1"));
     sizedLabel(m_frame1, 5640, 600, 1680, QStringLiteral("Version 1.0"), kBlue, arial(15.75, true))
         ->setObjectName(QStringLiteral("Label2"));
-    auto *icon = new QLabel(m_frame1);
-    icon->setObjectName(QStringLiteral("Im1"));
-    icon->setGeometry(twipsRect(7330, 75, 795, 840));
-    icon->setScaledContents(true);
-    icon->setPixmap(Pictures::named(devicePixelRatioF() > 1 ? QStringLiteral("icon-256.png") : QStringLiteral("icon.png")));
+    m_im1 = new QLabel(m_frame1);
+    m_im1->setObjectName(QStringLiteral("Im1"));
+    m_im1->setGeometry(twipsRect(7330, 75, 795, 840));
+    m_im1->setScaledContents(true);
+    m_im1->setPixmap(Pictures::named(devicePixelRatioF() > 1 ? QStringLiteral("icon-256.png") : QStringLiteral("icon.png")));
     sizedLabel(m_frame1, 720, 960, 7400, QStringLiteral("Thank you for using Vexlor"), kBlue, arial(24, true))
         ->setObjectName(QStringLiteral("lblCompanyProduct(1)"));
 
@@ -135,12 +132,7 @@ FrmSplash::FrmSplash(QWidget *parent) : QWidget(parent, Qt::Tool | Qt::Frameless
 
     m_timer1 = new QTimer(this);
     m_timer1->setObjectName(QStringLiteral("Timer1"));
-    // The cards rest outside the panel until the first pass, so they are decoded only at its tick.
-    connect(m_timer1, &QTimer::timeout, this, [this] {
-        m_im2->setPixmap(sample(QStringLiteral("splash-triangle"), devicePixelRatioF()));
-        m_im3->setPixmap(sample(QStringLiteral("splash-sinh"), devicePixelRatioF()));
-        describePictures();
-    }, Qt::SingleShotConnection);
+    connect(m_timer1, &QTimer::timeout, this, &FrmSplash::bringInPictures, Qt::SingleShotConnection);
     connect(m_timer1, &QTimer::timeout, this, &FrmSplash::Timer1_Timer);
     m_slide = new QTimer(this);
     m_slide->setInterval(kStepMilliseconds);
@@ -157,16 +149,21 @@ void FrmSplash::Form_Load()
     m_timer1->start(1000);
 }
 
-// What the icon and the two sample cards show, for a screen reader, in their sources' own words.
-void FrmSplash::describePictures()
+// The cards rest outside the panel until the first pass, so they are decoded only at its tick. With
+// them the icon and the cards get what they show, in their sources' words, for a screen reader.
+void FrmSplash::bringInPictures()
 {
-    const std::pair<const char *, QString> pictures[] = {
-        {"Im1", QStringLiteral("icon")}, {"Im2", QStringLiteral("splash-triangle")}, {"Im3", QStringLiteral("splash-sinh")}};
-    const std::vector<CardSource> sources = Pictures::sources(QStringLiteral("pictures.cards"));
-    for (const auto &[control, name] : pictures)
-        for (const CardSource &source : sources)
-            if (source.name == name)
-                m_frame1->findChild<QLabel *>(QLatin1String(control))->setAccessibleName(source.description);
+    for (const CardSource &source : Pictures::sources(QStringLiteral("pictures.cards"))) {
+        QLabel *picture = source.name == u"icon"              ? m_im1
+                          : source.name == u"splash-triangle" ? m_im2
+                          : source.name == u"splash-sinh"     ? m_im3
+                                                              : nullptr;
+        if (!picture)
+            continue;
+        picture->setAccessibleName(source.description);
+        if (picture != m_im1)
+            picture->setPixmap(sample(source, devicePixelRatioF()));
+    }
 }
 
 bool FrmSplash::passRunning() const

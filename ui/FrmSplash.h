@@ -31,9 +31,10 @@ private:
     void Timer1_Timer();
     void slideStep();
     void Command1_Click();
-    void describePictures();
+    void bringInPictures();
 
     QWidget *m_frame1 = nullptr;
+    QLabel *m_im1 = nullptr;
     QLabel *m_im2 = nullptr;
     QLabel *m_im3 = nullptr;
     QTimer *m_timer1 = nullptr;

@@ -56,14 +56,17 @@ std::optional<CardSource> source(const QString &sourceFile, const QString &name)
     return std::nullopt;
 }
 
+QPixmap drawn(const CardSource &picture, qreal devicePixelRatio)
+{
+    QPixmap pixmap = QPixmap::fromImage(paintCard(picture, devicePixelRatio));
+    pixmap.setDevicePixelRatio(devicePixelRatio);
+    return pixmap;
+}
+
 QPixmap drawn(const QString &sourceFile, const QString &name, qreal devicePixelRatio)
 {
     const std::optional<CardSource> picture = source(sourceFile, name);
-    if (!picture)
-        return QPixmap();
-    QPixmap pixmap = QPixmap::fromImage(paintCard(*picture, devicePixelRatio));
-    pixmap.setDevicePixelRatio(devicePixelRatio);
-    return pixmap;
+    return picture ? drawn(*picture, devicePixelRatio) : QPixmap();
 }
 
 }  // namespace Pictures

@@ -23,6 +23,8 @@ QString path(const QString &fileName);
 // source file `sourceFile` ("pictures.cards", "cards/q012.cards"). Null when
 // there is none.
 QPixmap drawn(const QString &sourceFile, const QString &name, qreal devicePixelRatio);
+// A picture already parsed, drawn at the given pixel ratio.
+QPixmap drawn(const CardSource &picture, qreal devicePixelRatio);
 // The parsed source of that picture, for a widget that draws it itself.
 std::optional<CardSource> source(const QString &sourceFile, const QString &name);
 // Every picture of a source file, parsed; empty when there is none.
