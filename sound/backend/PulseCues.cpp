@@ -3,8 +3,7 @@
 #include "PulseCues.h"
 
 #include "CueRequests.h"
-
-#include <dlfcn.h>
+#include "SoundModule.h"
 
 #include <algorithm>
 #include <string_view>
@@ -247,16 +246,11 @@ void PulseCues::playWithoutServer(const Slot &slot)
     if (wave.empty())
         return;
     if (!std::exchange(m_fallbackLoaded, true)) {
-        Dl_info self{};
-        std::string module = kFallbackCuesFileName;
-        if (dladdr(reinterpret_cast<void *>(&vexlorCreateSoundBackend), &self) != 0 && self.dli_fname) {
-            const std::string path = self.dli_fname;
-            module = path.substr(0, path.rfind('/') + 1) + module;
-        }
-        // Never unloaded, like this module.
-        if (void *handle = dlopen(module.c_str(), RTLD_NOW | RTLD_LOCAL))
-            if (auto create = reinterpret_cast<CreateFallbackCues>(dlsym(handle, kCreateFallbackCuesSymbol)))
-                m_fallback.reset(create());
+        const auto create = SoundModule::entry<CreateFallbackCues>(
+            SoundModule::besideModuleOf(reinterpret_cast<void *>(&vexlorCreateSoundBackend), kFallbackCuesFileName),
+            kCreateFallbackCuesSymbol);
+        if (create)
+            m_fallback.reset(create());
     }
     if (m_fallback)
         m_fallback->play(std::move(wave));
