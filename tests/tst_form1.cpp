@@ -28,6 +28,7 @@
 #include <QMenuBar>
 #include <QMimeData>
 #include <QPointer>
+#include <QProcess>
 #include <QRegularExpression>
 #include <QScreen>
 #include <QScrollArea>
@@ -543,6 +544,14 @@ private slots:
             QSKIP("only the small-screen runs set a scale");
         const QRect available = m_form->screen()->availableGeometry();
         QVERIFY2(available.width() < 760 || available.height() < 520, "the screen is not small; nothing was tried");
+        // The screen in its own pixels, which a scale that does not divide them rounds to whole logical ones.
+        QProcess xdpyinfo;
+        xdpyinfo.start("xdpyinfo");
+        QVERIFY(xdpyinfo.waitForFinished(10000));
+        static const QRegularExpression dimensions("dimensions:\\s+(\\d+)x(\\d+) pixels");
+        const QRegularExpressionMatch screen = dimensions.match(QString::fromLocal8Bit(xdpyinfo.readAllStandardOutput()));
+        QVERIFY(screen.hasMatch());
+        const QRect pixels(0, 0, screen.captured(1).toInt(), screen.captured(2).toInt());
         FrmSplash splash;
         Form2 viewer;
         viewer.mhelp();
@@ -551,6 +560,9 @@ private slots:
             QVERIFY(QTest::qWaitForWindowExposed(window));
             QVERIFY2(available.contains(window->frameGeometry().topLeft()), qPrintable(window->objectName()));
             QVERIFY2(available.contains(window->geometry()), qPrintable(window->objectName()));
+            const QRect frame = window->frameGeometry();
+            const qreal ratio = window->devicePixelRatio();
+            QVERIFY2(pixels.contains(QRect(frame.topLeft() * ratio, frame.size() * ratio)), qPrintable(window->objectName()));
             if (auto *main = qobject_cast<QMainWindow *>(window))
                 QVERIFY(available.contains(QRect(main->menuBar()->mapToGlobal(QPoint(0, 0)), main->menuBar()->size())));
             for (QPushButton *button : window->findChildren<QPushButton *>()) {
