@@ -115,8 +115,7 @@ void Quiz::Command3_Click()
     PlaceAnswers(CurrentQuestion);
     ShowHeading(CurrentQuestion);
     m_recorder.left();
-    m_recorder.seriesStarted(controls.Text7, static_cast<int>(MaxSeconds - 2));
-    m_recorder.presented(CurrentQuestion);
+    startSeriesRecord();
 }
 
 // A new series reports only its own answers: every row, including those that

@@ -6,7 +6,7 @@
 void Quiz::Timer2_Timer()
 {
     m_recorder.secondPassed();
-    if (TimerArmed == 0)
+    if (!TimerArmed)
         return;
     ++ElapsedSeconds;
     if (ElapsedSeconds > MaxSeconds)
@@ -16,7 +16,7 @@ void Quiz::Timer2_Timer()
     bar.max = static_cast<int>(MaxSeconds);
     bar.visible = true;
     bar.value = 0;
-    if (ElapsedSeconds == MaxSeconds - 2)
+    if (ElapsedSeconds == MaxSeconds - kGraceSeconds)
         m_cues.PlayCue(Cue::MMControl11, kAlarmCommands);
     if (ElapsedSeconds == MaxSeconds) {
         // Time-out: the question is closed with 0 % and no rating sound.

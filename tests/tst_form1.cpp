@@ -118,7 +118,11 @@ private:
     // Row 1 answered with 100 % for "Couple", the rest unanswered.
     static std::vector<PrintLine> rowsAfter(int count)
     {
-        return resultRows(count, {0, 100}, {QString(), QStringLiteral("Couple")});
+        QuizResults results;
+        results.questionCount = count;
+        results.rows.assign(std::size_t(count), ResultRow{});
+        results.rows[0] = {QStringLiteral("Couple"), 100};
+        return resultRows(results);
     }
     template <typename T = QWidget>
     T *control(const QString &name) { return m_form->findChild<T *>(name); }
@@ -126,7 +130,7 @@ private:
     QString text(const char *name) { return control<QLineEdit>(name)->text(); }
     void clickTile(bool right)
     {
-        const int odd = m_form->quiz().OddTile[m_form->quiz().CurrentQuestion];
+        const int odd = m_form->quiz().state().OddTile[m_form->quiz().state().CurrentQuestion];
         QTest::mouseClick(tile(right ? odd : odd % 4 + 1), Qt::LeftButton);
     }
     // The viewer is a window of its own, not a child of the main window.
@@ -306,7 +310,7 @@ private slots:
         QTest::keyClick(tile(2), Qt::Key_Backtab);
         QVERIFY(tile(1)->hasFocus() && tile(1)->grab().toImage() != unframed);
         QTest::keyClick(tile(1), Qt::Key_Space);  // wrong
-        QCOMPARE(m_form->quiz().DegreeFactor, 0.75);
+        QCOMPARE(m_form->quiz().state().DegreeFactor, 0.75);
         QTest::mouseClick(tile(1), Qt::LeftButton);  // wrong again: the tile keeps the focus, the frame goes
         QVERIFY(tile(1)->hasFocus() && tile(1)->grab().toImage() == unframed);
         // Tab goes round every control and comes back; the shown message box does not keep it.
@@ -329,7 +333,7 @@ private slots:
         QVERIFY(control("Command1")->hasFocus());
         m_clock.set(12 * 3600 + 44);  // question 55
         QTest::keyClick(control("Command1"), Qt::Key_Space);
-        const Tile &shown = m_form->quiz().controls.Picture1[3];
+        const Tile &shown = m_form->quiz().state().controls.Picture1[3];
         QVERIFY(shown.picture >= 217 && shown.picture <= 220 && tile(1)->hasFocus());
         QCOMPARE(tile3->text(QAccessible::Description), store.description(shown.picture));
 
@@ -355,11 +359,11 @@ private slots:
         list->setFocus();
         list->setCurrentRow(7, QItemSelectionModel::NoUpdate);  // under the focus, not yet selected
         QTest::keyClick(list, key);
-        QCOMPARE(m_form->quiz().QuestionCount, 2);
+        QCOMPARE(m_form->quiz().state().QuestionCount, 2);
         QCOMPARE(control<QLabel>("Label1")->text(), list->item(7)->text() + QStringLiteral(": Find the odd one out"));
         QTest::keyClicks(list, QStringLiteral("Simple B"));
         QCOMPARE(list->currentItem()->text(), QStringLiteral("Simple Beam"));
-        QCOMPARE(m_form->quiz().QuestionCount, 2);
+        QCOMPARE(m_form->quiz().state().QuestionCount, 2);
     }
 
     // Each question's term in the list, heading, hint and right-answer message, and the degree lines.
@@ -375,13 +379,13 @@ private slots:
         start();
         auto *list = control<QListWidget>("List1");
         QListWidgetItem *item = list->item(question - 1);
-        QCOMPARE(item->text(), m_form->quiz().Term[question]);
+        QCOMPARE(item->text(), m_form->quiz().state().Term[question]);
         // A term the list cuts short is whole in its tool tip and for a screen reader.
         QCOMPARE(item->toolTip(), item->text());
         QCOMPARE(item->data(Qt::AccessibleTextRole).toString(), item->text());
         list->scrollToItem(item);
         QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(item).center());
-        QCOMPARE(m_form->quiz().CurrentQuestion, question);
+        QCOMPARE(m_form->quiz().state().CurrentQuestion, question);
         auto *heading = control<QLabel>("Label1");
         QVERIFY2(heading->text().startsWith(item->text()) && heading->geometry().right() < list->x(),
                  qPrintable(heading->text()));
@@ -471,11 +475,10 @@ private slots:
         QCOMPARE(texts(table).size(), 4);
         QCOMPARE(scroll->value(), 3000);
         QCOMPARE(table->y(), -200);
-        std::vector<double> degrees(101, 100);
-        std::vector<QString> terms(101);
+        QuizResults all;  // every term answered
         for (int q = 1; q <= QuestionBank::kQuestionTotal; ++q)
-            terms[std::size_t(q)] = QuestionBank::term(q);
-        viewer.mresult(resultRows(QuestionBank::kQuestionTotal, degrees, terms));
+            all.rows.push_back({QuestionBank::term(q), 100});
+        viewer.mresult(resultRows(all));
         QVERIFY2(table->contentWidth() <= scroll->x(), qPrintable(QString::number(table->contentWidth())));
     }
 
