@@ -494,7 +494,10 @@ private slots:
     // The results as report and viewer show them: one row per presented question, past the tables too.
     void results()
     {
-        Game game;
+        Game game(0, false);
+        game.quiz.typeName(QStringLiteral("Ada"));
+        game.pick(QStringLiteral("45"));
+        game.quiz.deliver(E::Start);
         game.quiz.deliver(E::Restart);  // a new series keeps the name and the limit
         game.answerWith(75);
         for (int n = 0; n < kTotal + 3; ++n)
@@ -510,7 +513,8 @@ private slots:
         QCOMPARE(r.rows.back().degree, 25.0);
         QCOMPARE(r.degreeSum, 100.0);
         QCOMPARE(r.average(), average(100, kTotal + 4));
-        QCOMPARE(r.timeLimit, 30.0);
+        QCOMPARE(r.timeLimit, 45.0);
+        QCOMPARE(r.name, QStringLiteral("Ada"));
     }
 };
 
