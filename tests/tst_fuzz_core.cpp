@@ -18,6 +18,7 @@
 namespace {
 
 constexpr int kTotal = QuestionBank::kQuestionTotal;
+const QStringList kTimes = Form1Controls().Combo1.items;  // the times offered, shortest first
 
 // A window event with its tile or list index; with `clock`, the time of day moving to second `value` instead.
 struct Step {
@@ -48,7 +49,7 @@ Step randomStep(std::mt19937 &engine, bool restartsOften)
     if (roll < 76) return {E::WordChosen, pick(-1, kTotal)};
     if (roll < 84) return {E::MessageTick, 0};
     if (roll < 91) return {E::Hints, 0};
-    if (roll < 94) return {E::TimePicked, pick(-1, 10)};
+    if (roll < 94) return {E::TimePicked, pick(-1, int(kTimes.size()))};
     if (roll < 96) return {E::Start, 0};
     return {E::CountdownTick, pick(0, 86399), true};
 }
@@ -141,9 +142,10 @@ QString Player::broken() const
     if (!degreeText.match(c.Text3.text).hasMatch() || !total.match(c.Text4.text).hasMatch())
         return QStringLiteral("question box reads '%1', total box '%2'").arg(c.Text3.text, c.Text4.text);
     // Once Start has removed the time box, the countdown keeps the limit shown.
-    const QString limit = QStringLiteral("Maximum time for question = %1 seconds.").arg(q.MaxSeconds - 2);
-    if (c.Label2.caption != (c.Frame2Visible ? QString() : limit) || q.MaxSeconds < 17 || q.MaxSeconds > 62)
-        return QStringLiteral("time limit reads '%1' for %2 seconds").arg(c.Label2.caption).arg(q.MaxSeconds - 2);
+    const QString limit = QStringLiteral("Maximum time for question = %1 seconds.").arg(q.MaxSeconds - kGraceSeconds);
+    if (c.Label2.caption != (c.Frame2Visible ? QString() : limit) || q.MaxSeconds < kTimes.first().toInt() + kGraceSeconds ||
+        q.MaxSeconds > kTimes.last().toInt() + kGraceSeconds)
+        return QStringLiteral("time limit reads '%1' for %2 seconds").arg(c.Label2.caption).arg(q.MaxSeconds - kGraceSeconds);
     bool knownMessage = QStringList{QString(), " ", "Please, Try again. "}.contains(c.Text2.text);
     for (int n = 1; n <= kTotal && !knownMessage; ++n)
         knownMessage = c.Text2.text == QuestionBank::rightAnswerMessage(n);
