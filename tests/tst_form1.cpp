@@ -479,10 +479,10 @@ private slots:
         QCOMPARE(texts(table).size(), 4);
         QCOMPARE(scroll->value(), 3000);
         QCOMPARE(table->y(), -200);
-        QuizResults all;  // every term answered
+        QuizResults answered;  // every term answered
         for (int q = 1; q <= QuestionBank::kQuestionTotal; ++q)
-            all.rows.push_back({QuestionBank::term(q), 100});
-        viewer.mresult(resultRows(all));
+            answered.rows.push_back({QuestionBank::term(q), 100});
+        viewer.mresult(resultRows(answered));
         QVERIFY2(table->contentWidth() <= scroll->x(), qPrintable(QString::number(table->contentWidth())));
     }
 
