@@ -197,6 +197,7 @@ private slots:
         QCOMPARE(game.state().CurrentQuestion, kFirst);
         QCOMPARE(game.pictures(), (QList<int>{picture(kFirst, 1), picture(kFirst, 2), picture(kFirst, 3), picture(kFirst, 4)}));
         QCOMPARE(game.random.draws(), 0);
+        QCOMPARE(game.rightTile(), QuestionBank::oddPicture(kFirst));  // unrotated: the odd position's tile
         QVERIFY(game.controls().caption.startsWith("Vexlor 1.0 - Quelro Programs, "));
         QVERIFY(game.controls().caption.endsWith(QStringLiteral(" (%1 questions)").arg(kTotal)));
         QCOMPARE(game.controls().List1.items.size(), kTotal);

@@ -10,8 +10,7 @@
 #include <QList>
 
 // A quiz with a scripted clock and random source, played through its one door.
-// At second 0 (midnight) the clock draws question firstQuestion(); its odd answer
-// is on tile OddPicture while unrotated. An empty random queue gives U = 0, rotation 1.
+// An empty random queue gives U = 0, rotation 1.
 struct Game {
     using E = Quiz::Event;
 
