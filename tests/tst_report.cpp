@@ -28,10 +28,9 @@ ReportInput afterStart(const QString &name = "Ada")
     ReportInput input;
     input.date = QDate(2026, 12, 1);
     input.locale = QLocale(QLocale::German, QLocale::Germany);
-    input.maxSeconds = 62;
-    input.name = name;
-    input.answeredDegree.assign(102, 0.0);
-    input.answeredTerm.assign(102, "Moment (of a force) Unit");
+    input.results.timeLimit = 60;
+    input.results.name = name;
+    input.results.rows = {ResultRow{}};  // the question on show, unanswered
     return input;
 }
 
@@ -80,10 +79,11 @@ private slots:
         QFETCH(QStringList, rows);
         QFETCH(QString, total);
         ReportInput input = afterStart();
-        input.questionCount = static_cast<int>(degrees.size());
-        for (int n = 1; n <= degrees.size(); ++n) {
-            input.answeredDegree[n] = degrees[n - 1];
-            input.degreeSum += degrees[n - 1];
+        input.results.questionCount = static_cast<int>(degrees.size());
+        input.results.rows.clear();
+        for (const int degree : degrees) {
+            input.results.rows.push_back({degree > 0 ? "Moment (of a force) Unit" : "", double(degree)});
+            input.results.degreeSum += degree;
         }
         const QString at(75, u'@'), dash(75, u'-');
         const QStringList head{
@@ -94,19 +94,20 @@ private slots:
         QCOMPARE(resultsReportText(input), (head + rows + tail).join("\r\n") + "\r\n");
     }
 
-    void rowsPastTheTables()
+    void manyRows()
     {
         // From many word-list choices: recorded ones with their degree, the rest as unanswered.
-        std::vector<double> degrees(104, 0.0);
-        std::vector<QString> terms(104, "Zero");
-        degrees[103] = 25;
-        const std::vector<PrintLine> rows = resultRows(1005, degrees, terms);
+        QuizResults results;
+        results.rows.assign(1005, ResultRow{"Zero", 0});
+        results.rows[102].degree = 25;
+        const std::vector<PrintLine> rows = resultRows(results);
         QCOMPARE(rows.size(), std::size_t(1005));
         QCOMPARE(printInColumns(rows[102]), answered("  103", "025", "Zero"));
         QCOMPARE(printInColumns(rows[1004]), "  1005 has no answer.");
 
-        degrees[2] = -25;  // a negative degree has no row at all
-        QCOMPARE(resultRows(3, degrees, terms).size(), std::size_t(2));
+        results.rows.resize(3);
+        results.rows[1].degree = -25;  // a negative degree has no row at all
+        QCOMPARE(resultRows(results).size(), std::size_t(2));
     }
 
     void nameLine_data()

@@ -6,6 +6,7 @@
 #include "Contact.h"
 #include "ControlFactory.h"
 #include "KeptTextSurface.h"
+#include "QuestionBank.h"
 #include "ScreenFit.h"
 #include "Twips.h"
 
@@ -28,7 +29,7 @@ const char *const kHelpLines[] = {
     "                                     Vexlor version 1.0",
     " ",
     " The program tries to help you to test your basic engineering knowledge's.",
-    " In this version there are 100 questions about units, definitions, etc\u2026.",
+    " In this version there are {questions} questions about units, definitions, etc\u2026.",
     " The arrangement of the questions as will as the answers is random.",
     " You can choose the questions from words list by dblclick on the word you",
     " want. In each question there are four answers, one of them either wrong or",
@@ -92,7 +93,7 @@ void Form2::mhelp()
     m_picture1->hide();
     m_vscroll1->hide();
     for (const char *line : kHelpLines)
-        m_surface->print(QString::fromUtf8(line));
+        m_surface->print(QuestionBank::withQuestionTotal(QString::fromUtf8(line)));
     m_surface->print(QLatin1Char(' ') + Contact::line());
     for (int i = 0; i < 3; ++i)
         m_surface->print(QStringLiteral("  "));

@@ -6,6 +6,7 @@
 #include "Contact.h"
 #include "ControlFactory.h"
 #include "Pictures.h"
+#include "QuestionBank.h"
 #include "ScreenFit.h"
 #include "Twips.h"
 
@@ -24,7 +25,7 @@ constexpr int kPositionsPerPicture = 19;    // -2000 to 7000 twips in steps of 5
 constexpr int kStepMilliseconds = 24;       // a whole pass of 38 steps fits in its one-second tick
 
 const char kRules1[] =
-    "The program tries to help you to test your basic engineering knowledge's.  In this version there are 100 "
+    "The program tries to help you to test your basic engineering knowledge's.  In this version there are {questions} "
     "questions about units, definitions, etc\u2026.  The arrangement of the questions as will as the answers is "
     "random.  You can choose the questions from words list by dblclick on the word you want.";
 const char kRules2[] =
@@ -98,7 +99,7 @@ FrmSplash::FrmSplash(QWidget *parent) : QWidget(parent, Qt::Tool | Qt::Frameless
 
     const QColor text = palette().color(QPalette::WindowText);
     const QFont rules = arial(12, true);
-    wrappedLabel(m_frame1, {120, 1560, 7995, 1440}, QString::fromUtf8(kRules1), text, rules)
+    wrappedLabel(m_frame1, {120, 1560, 7995, 1440}, QuestionBank::withQuestionTotal(QString::fromUtf8(kRules1)), text, rules)
         ->setObjectName(QStringLiteral("Label3"));
     wrappedLabel(m_frame1, {120, 3000, 7995, 1200}, QString::fromUtf8(kRules2), text, rules)
         ->setObjectName(QStringLiteral("Label5"));
