@@ -125,8 +125,8 @@ QString describe(const CardSource &source, const Mark &mark)
     if (mark.kind == MarkKind::Text)
         return QStringLiteral("the text \"%1\"").arg(source.commands[static_cast<std::size_t>(mark.command)].words[0]);
     if (mark.kind == MarkKind::Head)
-        return QStringLiteral("the head of the %1").arg(mark.verb);
-    return QStringLiteral("the %1").arg(mark.verb);
+        return QStringLiteral("the head of the %1").arg(QStringView(verbInfo(mark.verb).name));
+    return QStringLiteral("the %1").arg(QStringView(verbInfo(mark.verb).name));
 }
 
 }  // namespace
@@ -147,6 +147,9 @@ QStringList checkCard(const CardSource &source)
         if (mark.kind == MarkKind::Text && mark.glyphPixels > 0 && mark.glyphPixels < kSmallestGlyphPixels)
             fault(mark.line, QStringLiteral("%1 has glyphs of %2 px, below the smallest readable %3 px")
                                  .arg(describe(source, mark)).arg(mark.glyphPixels).arg(kSmallestGlyphPixels));
+        if (!mark.missing.isEmpty())
+            fault(mark.line, QStringLiteral("%1 has characters the card face lacks: %2")
+                                 .arg(describe(source, mark), mark.missing));
     }
     // What is drawn later covers what lies under it.
     if (!marks.empty()) {

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "CardVerb.h"
+
 #include <QColor>
 #include <QSize>
 #include <QString>
@@ -13,7 +15,7 @@
 // One drawing command of a card source, as written: its verb, its numbers and
 // its words (quoted texts and bare names), with the line it came from.
 struct CardCommand {
-    QString verb;
+    Verb verb = Verb::Line;
     std::vector<double> numbers;
     QStringList words;
     int line = 0;
