@@ -107,6 +107,7 @@ void Parser::header(const QString &verb, const QStringList &args, CardFile &file
         CardSource card;
         card.description = args[0].mid(1);
         card.odd = args.size() == 2;
+        card.answer = true;
         card.name = QStringLiteral("q%1-%2").arg(file.question, 3, 10, QChar(u'0')).arg(file.pictures.size() + 1);
         card.file = m_path;
         card.line = m_lineNumber;

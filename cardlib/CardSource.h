@@ -27,6 +27,7 @@ struct CardSource {
     QString name;         // "q012-3" for cards, the picture's own name otherwise
     QString description;  // what it shows, in neutral words
     bool odd = false;     // marked as the odd answer of its question
+    bool answer = false;  // an answer card, shown on a tile
     QSize canvas{147, 132};
     int frameHeight = 129;
     int colours = 32;

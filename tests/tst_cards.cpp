@@ -10,6 +10,7 @@
 #include <QDir>
 #include <QFile>
 #include <QImage>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -147,6 +148,50 @@ private slots:
         QCOMPARE(dense.devicePixelRatio(), 2.0);
         QCOMPARE(dense.size(), QSize(294, 264));
         QVERIFY(colourCount(dense.toImage(), 0, 1) > 32);  // not the 32-colour GIF enlarged
+    }
+
+    void sameUnderOtherFonts_data()
+    {
+        QTest::addColumn<QStringList>("fontDirs");
+        QTest::newRow("Liberation 2 in place of 1") << QStringList{"liberation2", "dejavu"};
+        QTest::newRow("no Liberation at all") << QStringList{"dejavu"};
+    }
+
+    // The compiler draws every picture byte for byte as the build did, whatever fonts the desktop has.
+    void sameUnderOtherFonts()
+    {
+        QFETCH(QStringList, fontDirs);
+        QTemporaryDir scratch;
+        QString config = "<?xml version=\"1.0\"?>\n<fontconfig>\n";
+        for (const QString &dir : fontDirs) {
+            QVERIFY2(QDir("/usr/share/fonts/truetype/" + dir).exists(), qPrintable(dir + " is not installed"));
+            config += "<dir>/usr/share/fonts/truetype/" + dir + "</dir>\n";
+        }
+        config += "<include ignore_missing=\"yes\">/etc/fonts/conf.d</include>\n<cachedir>" + scratch.filePath("cache")
+                  + "</cachedir>\n</fontconfig>\n";
+        QFile file(scratch.filePath("fonts.conf"));
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(config.toUtf8()) > 0);
+        file.close();
+        const QString assets = VEXLOR_SOURCE_DIR "/assets/";
+        QStringList arguments{scratch.filePath("out")};
+        for (const QString &name : QDir(assets + "cards").entryList({"*.cards"}))
+            arguments << assets + "cards/" + name;
+        arguments << assets + "pictures.cards";
+        QProcess cardc;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("FONTCONFIG_FILE", file.fileName());
+        cardc.setProcessEnvironment(environment);
+        cardc.start(VEXLOR_CARDC, arguments);
+        QVERIFY(cardc.waitForFinished(300'000));
+        QCOMPARE(cardc.exitCode(), 0);
+        const QStringList written = QDir(scratch.filePath("out")).entryList(QDir::Files);
+        QCOMPARE(written.size(), 400 + 14);
+        QStringList differing;
+        for (const QString &name : written) {
+            if (bytesOf(scratch.filePath("out/" + name)) != bytesOf(Pictures::path(name)))
+                differing << name;
+        }
+        QVERIFY2(differing.isEmpty(), qPrintable(differing.join(u' ')));
     }
 };
 
