@@ -15,7 +15,7 @@ packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-qpa-plugins libgl-de
 # second server also enables its user service for desktop logins (see the README).
 test_packages=(xvfb xauth xdotool imagemagick desktop-file-utils appstream strace locales dbus
                at-spi2-core python3-pyatspi pulseaudio pulseaudio-utils sox
-               pipewire-bin pipewire-pulse wireplumber)
+               pipewire-bin pipewire-pulse wireplumber fonts-liberation2)
 
 install_missing() {
     local missing=()

@@ -13,8 +13,16 @@ namespace {
 // Glyphs smaller than this many pixels (superscripts and subscripts included)
 // blur into blots on a card of 147 x 132.
 constexpr int kSmallestGlyphPixels = 10;
-// Ground a label or arrowhead keeps free around it, in card pixels.
+// Ground an arrowhead keeps free around it, in card pixels.
 constexpr double kClearance = 2;
+// Ground a text keeps free around it: a label read as part of a mark beside it
+// (an index on an arrowhead, a fraction bar on "=") misleads.
+constexpr double kLabelClearance = 4;
+// Ground kept free inside the edges of what shows of a picture.
+constexpr int kMargin = 4;
+// What a raised tile shows of an answer card: its border, drawn inside the
+// tile, takes the card's last column and every row from 125 down.
+constexpr QSize kShownOnTile(146, 125);
 // Around its tip an arrowhead may touch what the arrow acts on.
 constexpr double kTipReach = 3;
 // A line ending this close to an arrow's tip joins the arrow there.
@@ -102,17 +110,18 @@ bool joins(const Mark &head, const Mark &line)
 // away from their tips.
 bool touches(const Mark &a, const Ink &inkA, const Mark &b, const Ink &inkB)
 {
-    const int reach = static_cast<int>(kClearance * kScale);
+    const bool label = a.kind == MarkKind::Text || b.kind == MarkKind::Text;
+    const int reach = static_cast<int>((label ? kLabelClearance : kClearance) * kScale);
     const QRect near = inkB.seenBounds.adjusted(-reach, -reach, reach, reach);
     if (inkA.seenBounds.isNull() || inkB.seenBounds.isNull() || !near.intersects(inkA.seenBounds))
         return false;
     for (const QPoint &p : inkA.seenPoints) {
-        if (!near.contains(p) || nearTip(a, p))
+        if (!near.contains(p) || (!label && nearTip(a, p)))
             continue;
         for (int dy = -reach; dy <= reach; ++dy) {
             for (int dx = -reach; dx <= reach; ++dx) {
                 const QPoint q(p.x() + dx, p.y() + dy);
-                if (dx * dx + dy * dy <= reach * reach && inkB.seen.has(q.x(), q.y()) && !nearTip(b, q))
+                if (dx * dx + dy * dy <= reach * reach && inkB.seen.has(q.x(), q.y()) && (label || !nearTip(b, q)))
                     return true;
             }
         }
@@ -125,8 +134,8 @@ QString describe(const CardSource &source, const Mark &mark)
     if (mark.kind == MarkKind::Text)
         return QStringLiteral("the text \"%1\"").arg(source.commands[static_cast<std::size_t>(mark.command)].words[0]);
     if (mark.kind == MarkKind::Head)
-        return QStringLiteral("the head of the %1").arg(mark.verb);
-    return QStringLiteral("the %1").arg(mark.verb);
+        return QStringLiteral("the head of the %1").arg(QStringView(verbInfo(mark.verb).name));
+    return QStringLiteral("the %1").arg(QStringView(verbInfo(mark.verb).name));
 }
 
 }  // namespace
@@ -147,6 +156,9 @@ QStringList checkCard(const CardSource &source)
         if (mark.kind == MarkKind::Text && mark.glyphPixels > 0 && mark.glyphPixels < kSmallestGlyphPixels)
             fault(mark.line, QStringLiteral("%1 has glyphs of %2 px, below the smallest readable %3 px")
                                  .arg(describe(source, mark)).arg(mark.glyphPixels).arg(kSmallestGlyphPixels));
+        if (!mark.missing.isEmpty())
+            fault(mark.line, QStringLiteral("%1 has characters the card face lacks: %2")
+                                 .arg(describe(source, mark), mark.missing));
     }
     // What is drawn later covers what lies under it.
     if (!marks.empty()) {
@@ -157,9 +169,24 @@ QStringList checkCard(const CardSource &source)
                 cover.set[k] |= inks[i].drawn.set[k];
         }
     }
+    const QSize shown = source.answer ? kShownOnTile : QSize(source.canvas.width(), source.frameHeight);
+    const QRect inside = QRect(QPoint(0, 0), shown * kScale).adjusted(kMargin * kScale, kMargin * kScale,
+                                                                     -kMargin * kScale, -kMargin * kScale);
+    for (std::size_t i = 0; i < marks.size(); ++i) {
+        if (!inks[i].seenBounds.isNull() && !inside.contains(inks[i].seenBounds))
+            fault(marks[i].line, QStringLiteral("%1 comes within %2 px of the edge of what shows of the %3")
+                                     .arg(describe(source, marks[i])).arg(kMargin)
+                                     .arg(source.answer ? QStringLiteral("card on a raised tile") : QStringLiteral("picture")));
+    }
     for (std::size_t j = 0; j < marks.size(); ++j) {
         for (std::size_t i = 0; i < j; ++i) {
             const Mark &a = marks[i], &b = marks[j];
+            if (a.kind == MarkKind::Head && b.kind == MarkKind::Head && a.command != b.command
+                && QLineF(a.tip, b.tip).length() < 2 * kTipReach + kClearance) {
+                fault(b.line, QStringLiteral("the head of the %1 meets the head of the %2 of line %3")
+                                  .arg(QStringView(verbInfo(b.verb).name), QStringView(verbInfo(a.verb).name)).arg(a.line));
+                continue;
+            }
             const bool checked = a.kind == MarkKind::Head || a.kind == MarkKind::Text || b.kind == MarkKind::Head
                                  || b.kind == MarkKind::Text;
             if (a.command == b.command || !checked || standsOn(a, inks[i], b, inks[j])

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "CardVerb.h"
+
 #include <QImage>
 #include <QPainter>
 #include <QPointF>
@@ -22,10 +24,11 @@ struct Mark {
     MarkKind kind = MarkKind::Stroke;
     int command = 0;  // index of the command that drew it; marks of one command may touch
     int line = 0;
-    QString verb;
+    Verb verb = Verb::Line;
     QPointF tip;          // heads only, in picture pixels
     std::vector<QPointF> ends;  // open lines: where they start and end
     int glyphPixels = 0;  // texts only: pixel size of the smallest glyphs, 0 for an empty text
+    QString missing;      // texts only: characters the card face has no glyph for
     QImage layer;         // Alpha8, the picture's size times the scale
 };
 
@@ -44,6 +47,7 @@ public:
     std::vector<Mark> take();
     // Where the open line of the current mark starts and ends.
     void setEnds(std::vector<QPointF> ends) { m_marks.back().ends = std::move(ends); }
+    void setMissing(const QString &characters) { m_marks.back().missing = characters; }
     double scale() const { return m_scale; }
 
 private:

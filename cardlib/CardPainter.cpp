@@ -1,10 +1,11 @@
 // SPDX-FileCopyrightText: 2026 Quelro Programs
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "CardPainter.h"
+#include "CardFont.h"
 #include "CardMarks.h"
 
-#include <QFont>
-#include <QFontMetricsF>
+#include <QGlyphRun>
+#include <QRawFont>
 #include <QHash>
 #include <QPainter>
 #include <QPainterPath>
@@ -27,6 +28,32 @@ const QHash<QString, QColor> &namedInks()
         {QStringLiteral("grey"), QColor(128, 128, 128)}, {QStringLiteral("white"), QColor(255, 255, 255)},
     };
     return inks;
+}
+
+// The glyphs of a text on one baseline from 0, each at its designed advance
+// (kerning included); the run ends at its own width.
+QGlyphRun glyphRun(const QRawFont &face, const QString &text)
+{
+    const QList<quint32> indexes = face.glyphIndexesForString(text);
+    const QList<QPointF> advances = face.advancesForGlyphIndexes(indexes, QRawFont::SeparateAdvances | QRawFont::KernedAdvances | QRawFont::UseDesignMetrics);
+    QList<QPointF> positions;
+    QPointF pen;
+    for (const QPointF &step : advances) {
+        positions << pen;
+        pen += step;
+    }
+    positions << pen;  // where the next run starts
+    QGlyphRun run;
+    run.setRawFont(face);
+    run.setGlyphIndexes(indexes);
+    run.setPositions(positions.mid(0, indexes.size()));
+    run.setBoundingRect(QRectF(0, 0, pen.x(), 0));
+    return run;
+}
+
+double advance(const QGlyphRun &run)
+{
+    return run.boundingRect().width();
 }
 
 using Function = std::function<double(double)>;
@@ -81,6 +108,9 @@ private:
     void setPen(qreal width, Qt::PenStyle style = Qt::SolidLine);
     void run(const CardCommand &c);
     void text(const CardCommand &c, bool bold);
+    void arrow(const CardCommand &c);
+    void path(const CardCommand &c);
+    void grid(const CardCommand &c);
     void arrowHead(QPointF from, QPointF tip);
     void support(const CardCommand &c);
     void moment(const CardCommand &c);
@@ -135,14 +165,15 @@ void CardPainter::paint()
 
 void CardPainter::run(const CardCommand &c)
 {
-    const QString &v = c.verb;
-    if (v == u"disc" || v == u"fill")
+    const VerbInfo &info = verbInfo(c.verb);
+    if (info.mark == VerbMark::Fill)
         begin(MarkKind::Fill);
-    else if (v != u"ink" && v != u"pen" && v != u"text" && v != u"note")
+    else if (info.mark == VerbMark::Stroke)
         begin(MarkKind::Stroke);
-    if (m_marks && (v == u"line" || v == u"dashed" || v == u"arrow" || v == u"dimension" || v == u"polyline"))
+    if (m_marks && info.openEnds)
         m_marks->setEnds({at(c, 0), at(c, static_cast<int>(c.numbers.size()) - 2)});
-    if (v == u"ink") {
+    switch (c.verb) {
+    case Verb::Ink:
         if (c.numbers.size() == 3)
             m_ink = QColor(static_cast<int>(c.numbers[0]), static_cast<int>(c.numbers[1]),
                            static_cast<int>(c.numbers[2]));
@@ -150,92 +181,144 @@ void CardPainter::run(const CardCommand &c)
             m_ink = namedInks().value(c.words[0]);
         else
             fail(c, QStringLiteral("ink takes a name (red, blue, black, green, grey, white) or R G B"));
-    } else if (v == u"pen") {
+        break;
+    case Verb::Pen:
         m_width = c.numbers[0];
-    } else if (v == u"text" || v == u"note") {
-        text(c, v == u"text");
-    } else if (v == u"line" || v == u"dashed") {
-        setPen(m_width, v == u"line" ? Qt::SolidLine : Qt::DashLine);
+        break;
+    case Verb::Text:
+    case Verb::Note:
+        text(c, c.verb == Verb::Text);
+        break;
+    case Verb::Line:
+    case Verb::Dashed:
+        setPen(m_width, c.verb == Verb::Line ? Qt::SolidLine : Qt::DashLine);
         m_out->drawLine(at(c, 0), at(c, 2));
-    } else if (v == u"arrow") {
-        if (!c.words.isEmpty() && c.words[0] != u"double")
-            fail(c, QStringLiteral("an arrow takes only the word 'double'"));
-        setPen(m_width);
-        m_out->drawLine(at(c, 0), at(c, 2));
-        arrowHead(at(c, 0), at(c, 2));
-        if (!c.words.isEmpty()) {  // a couple as a vector: a second head behind the first
-            const QLineF shaft(at(c, 2), at(c, 0));
-            if (shaft.length() > kDoubleHeadGap)
-                arrowHead(at(c, 0), shaft.pointAt(kDoubleHeadGap / shaft.length()));
-        }
-    } else if (v == u"dimension") {
+        break;
+    case Verb::Arrow:
+        arrow(c);
+        break;
+    case Verb::Dimension:
         setPen(1);
         m_out->drawLine(at(c, 0), at(c, 2));
         arrowHead(at(c, 0), at(c, 2));
         arrowHead(at(c, 2), at(c, 0));
-    } else if (v == u"polyline" || v == u"polygon" || v == u"fill") {
-        QPolygonF points;
-        for (std::size_t i = 0; i + 1 < c.numbers.size(); i += 2)
-            points << at(c, static_cast<int>(i));
-        setPen(m_width);
-        if (v == u"polyline") {
-            m_out->drawPolyline(points);
-        } else {
-            if (v == u"fill")
-                m_out->setBrush(m_ink);
-            m_out->drawPolygon(points);
-        }
-    } else if (v == u"rect") {
+        break;
+    case Verb::Polyline:
+    case Verb::Polygon:
+    case Verb::Fill:
+        path(c);
+        break;
+    case Verb::Rect:
         setPen(m_width);
         m_out->drawRect(QRectF(c.numbers[0], c.numbers[1], c.numbers[2], c.numbers[3]));
-    } else if (v == u"circle" || v == u"disc") {
+        break;
+    case Verb::Circle:
+    case Verb::Disc:
         setPen(m_width);
-        if (v == u"disc")
+        if (c.verb == Verb::Disc)
             m_out->setBrush(m_ink);
         m_out->drawEllipse(at(c, 0), c.numbers[2], c.numbers[2]);
-    } else if (v == u"arc") {
+        break;
+    case Verb::Arc: {
         setPen(m_width);
         const double r = c.numbers[2];
         m_out->drawArc(QRectF(c.numbers[0] - r, c.numbers[1] - r, 2 * r, 2 * r),
-                          static_cast<int>(std::lround(c.numbers[3] * 16)),
-                          static_cast<int>(std::lround(c.numbers[4] * 16)));
-    } else if (v == u"beam") {
+                       static_cast<int>(std::lround(c.numbers[3] * 16)),
+                       static_cast<int>(std::lround(c.numbers[4] * 16)));
+        break;
+    }
+    case Verb::Beam: {
         setPen(4, Qt::SolidLine);
         QPen pen = m_out->pen();
         pen.setCapStyle(Qt::FlatCap);
         m_out->setPen(pen);
         m_out->drawLine(at(c, 0), at(c, 2));
-    } else if (v == u"hinge" || v == u"roller" || v == u"fixed" || v == u"pin") {
+        break;
+    }
+    case Verb::Hinge:
+    case Verb::Roller:
+    case Verb::Fixed:
+    case Verb::Pin:
         support(c);
-    } else if (v == u"moment") {
+        break;
+    case Verb::Moment:
         moment(c);
-    } else if (v == u"spring") {
+        break;
+    case Verb::Spring:
         spring(c);
-    } else if (v == u"udl") {
+        break;
+    case Verb::Udl:
         distributedLoad(c);
-    } else if (v == u"axes") {
+        break;
+    case Verb::Axes:
         axes(c);
-    } else if (v == u"plot") {
+        break;
+    case Verb::Plot:
         plot(c);
-    } else if (v == u"vline" || v == u"hline") {
+        break;
+    case Verb::Vline:
+    case Verb::Hline:
         if (!m_hasAxes)
-            fail(c, QStringLiteral("'%1' needs 'axes' first").arg(v));
+            fail(c, QStringLiteral("'%1' needs 'axes' first").arg(QStringView(info.name)));
         setPen(1, Qt::DashLine);
-        if (v == u"vline")
+        if (c.verb == Verb::Vline)
             m_out->drawLine(toPlot(c.numbers[0], m_yMin), toPlot(c.numbers[0], m_yMax));
         else
             m_out->drawLine(toPlot(m_xMin, c.numbers[0]), toPlot(m_xMax, c.numbers[0]));
-    } else if (v == u"grid") {
-        setPen(m_width);
-        const double step = c.numbers[0];
-        if (step < 2)
-            fail(c, QStringLiteral("grid step below 2"));
-        const QSize size = m_source.canvas;
-        for (double x = step; x < size.width(); x += step)
-            m_out->drawLine(QPointF(x, 0), QPointF(x, size.height()));
-        for (double y = step; y < size.height(); y += step)
-            m_out->drawLine(QPointF(0, y), QPointF(size.width(), y));
+        break;
+    case Verb::Grid:
+        grid(c);
+        break;
+    case Verb::Height:
+    case Verb::Colours:
+    case Verb::Ground:
+    case Verb::Also:
+    case Verb::Png:
+    case Verb::Square:
+        break;  // settings of the picture, taken by the reader
     }
+}
+
+void CardPainter::arrow(const CardCommand &c)
+{
+    if (!c.words.isEmpty() && c.words[0] != u"double")
+        fail(c, QStringLiteral("an arrow takes only the word 'double'"));
+    setPen(m_width);
+    m_out->drawLine(at(c, 0), at(c, 2));
+    arrowHead(at(c, 0), at(c, 2));
+    if (!c.words.isEmpty()) {  // a couple as a vector: a second head behind the first
+        const QLineF shaft(at(c, 2), at(c, 0));
+        if (shaft.length() > kDoubleHeadGap)
+            arrowHead(at(c, 0), shaft.pointAt(kDoubleHeadGap / shaft.length()));
+    }
+}
+
+void CardPainter::path(const CardCommand &c)
+{
+    QPolygonF points;
+    for (std::size_t i = 0; i + 1 < c.numbers.size(); i += 2)
+        points << at(c, static_cast<int>(i));
+    setPen(m_width);
+    if (c.verb == Verb::Polyline) {
+        m_out->drawPolyline(points);
+        return;
+    }
+    if (c.verb == Verb::Fill)
+        m_out->setBrush(m_ink);
+    m_out->drawPolygon(points);
+}
+
+void CardPainter::grid(const CardCommand &c)
+{
+    setPen(m_width);
+    const double step = c.numbers[0];
+    if (step < 2)
+        fail(c, QStringLiteral("grid step below 2"));
+    const QSize size = m_source.canvas;
+    for (double x = step; x < size.width(); x += step)
+        m_out->drawLine(QPointF(x, 0), QPointF(x, size.height()));
+    for (double y = step; y < size.height(); y += step)
+        m_out->drawLine(QPointF(0, y), QPointF(size.width(), y));
 }
 
 // A text with ^{superscripts} and _{subscripts} (or ^x and _x for one character).
@@ -268,22 +351,22 @@ void CardPainter::text(const CardCommand &c, bool bold)
             runs.back().text += ch;
         }
     }
-    QFont normal(QStringLiteral("Arial"));
-    normal.setStyleHint(QFont::SansSerif);
-    normal.setPixelSize(std::max(1, static_cast<int>(std::lround(c.numbers[2]))));
-    normal.setBold(bold);
-    QFont small = normal;
-    small.setPixelSize(std::max(1, static_cast<int>(std::lround(c.numbers[2] * 0.65))));
+    const int normalPixels = std::max(1, static_cast<int>(std::lround(c.numbers[2])));
+    const int smallPixels = std::max(1, static_cast<int>(std::lround(c.numbers[2] * 0.65)));
+    const QRawFont normal = CardFont::face(bold, normalPixels), small = CardFont::face(bold, smallPixels);
     int smallest = 0;  // pixel size of the smallest glyphs drawn
+    QString missing;
+    std::vector<QGlyphRun> glyphs;
+    double width = 0;
     for (const Run &run : runs) {
-        const int pixels = (run.shift == 0 ? normal : small).pixelSize();
+        const QRawFont &face = run.shift == 0 ? normal : small;
+        const int pixels = run.shift == 0 ? normalPixels : smallPixels;
         if (!run.text.isEmpty() && (smallest == 0 || pixels < smallest))
             smallest = pixels;
+        missing += CardFont::missing(face, run.text);
+        glyphs.push_back(glyphRun(face, run.text));
+        width += advance(glyphs.back());
     }
-    const QFontMetricsF normalMetrics(normal), smallMetrics(small);
-    double width = 0;
-    for (const Run &run : runs)
-        width += (run.shift == 0 ? normalMetrics : smallMetrics).horizontalAdvance(run.text);
 
     const QString align = c.words.size() > 1 ? c.words[1] : QStringLiteral("center");
     double x = c.numbers[0];
@@ -294,16 +377,16 @@ void CardPainter::text(const CardCommand &c, bool bold)
     else if (align != u"left")
         fail(c, QStringLiteral("alignment is left, center or right"));
     // The y coordinate is the middle of the capital letters.
-    const double baseline = c.numbers[1] + normalMetrics.capHeight() / 2;
+    const double capHeight = normal.capHeight();
+    const double baseline = c.numbers[1] + capHeight / 2;
     begin(MarkKind::Text, {}, smallest);
+    if (m_marks)
+        m_marks->setMissing(missing);
     m_out->setPen(m_ink);
-    for (const Run &run : runs) {
-        const bool shifted = run.shift != 0;
-        m_out->setFont(shifted ? small : normal);
-        const double raise = run.shift > 0 ? 0.55 : run.shift < 0 ? -0.35 : 0.0;
-        const double y = baseline - raise * normalMetrics.capHeight();
-        m_out->drawText(QPointF(x, y), run.text);
-        x += (shifted ? smallMetrics : normalMetrics).horizontalAdvance(run.text);
+    for (std::size_t i = 0; i < runs.size(); ++i) {
+        const double raise = runs[i].shift > 0 ? 0.55 : runs[i].shift < 0 ? -0.35 : 0.0;
+        m_out->drawGlyphRun(QPointF(x, baseline - raise * capHeight), glyphs[i]);
+        x += advance(glyphs[i]);
     }
 }
 
@@ -328,16 +411,16 @@ void CardPainter::support(const CardCommand &c)
 {
     const QPointF p = at(c, 0);
     setPen(1.5);
-    if (c.verb == u"pin") {
+    if (c.verb == Verb::Pin) {
         m_out->setBrush(m_source.ground);
         m_out->drawEllipse(p, 2.5, 2.5);
         return;
     }
-    if (c.verb == u"hinge" || c.verb == u"roller") {
+    if (c.verb == Verb::Hinge || c.verb == Verb::Roller) {
         const QPolygonF triangle{p, p + QPointF(-7, 11), p + QPointF(7, 11)};
         m_out->drawPolygon(triangle);
         double groundY = p.y() + 11;
-        if (c.verb == u"roller") {
+        if (c.verb == Verb::Roller) {
             m_out->drawEllipse(p + QPointF(-4, 13.5), 2.5, 2.5);
             m_out->drawEllipse(p + QPointF(4, 13.5), 2.5, 2.5);
             groundY += 5;
@@ -539,13 +622,13 @@ std::vector<QColor> inksOf(const CardSource &source)
     };
     bool drawsBeforeInk = false;
     for (const CardCommand &c : source.commands) {
-        if (c.verb == u"ink") {
+        if (c.verb == Verb::Ink) {
             if (c.numbers.size() == 3)
                 add(QColor(static_cast<int>(c.numbers[0]), static_cast<int>(c.numbers[1]),
                            static_cast<int>(c.numbers[2])));
             else if (!c.words.isEmpty() && namedInks().contains(c.words[0]))
                 add(namedInks().value(c.words[0]));
-        } else if (c.verb != u"pen" && inks.empty()) {
+        } else if (c.verb != Verb::Pen && inks.empty()) {
             drawsBeforeInk = true;
         }
     }

@@ -3,55 +3,8 @@
 #include "CardSource.h"
 
 #include <QFile>
-#include <QHash>
-
-#include <optional>
 
 namespace {
-
-// How many numbers and words each drawing command takes. maxNumbers -1: any
-// count from minNumbers on, in pairs (point lists).
-struct Signature {
-    int minNumbers;
-    int maxNumbers;
-    int minWords;
-    int maxWords;
-};
-
-const QHash<QString, Signature> &drawingCommands()
-{
-    static const QHash<QString, Signature> table = {
-        {QStringLiteral("ink"), {0, 3, 0, 1}},
-        {QStringLiteral("pen"), {1, 1, 0, 0}},
-        {QStringLiteral("text"), {3, 3, 1, 2}},
-        {QStringLiteral("note"), {3, 3, 1, 2}},
-        {QStringLiteral("line"), {4, 4, 0, 0}},
-        {QStringLiteral("dashed"), {4, 4, 0, 0}},
-        {QStringLiteral("arrow"), {4, 4, 0, 1}},
-        {QStringLiteral("dimension"), {4, 4, 0, 0}},
-        {QStringLiteral("polyline"), {4, -1, 0, 0}},
-        {QStringLiteral("polygon"), {6, -1, 0, 0}},
-        {QStringLiteral("fill"), {6, -1, 0, 0}},
-        {QStringLiteral("rect"), {4, 4, 0, 0}},
-        {QStringLiteral("circle"), {3, 3, 0, 0}},
-        {QStringLiteral("disc"), {3, 3, 0, 0}},
-        {QStringLiteral("arc"), {5, 5, 0, 0}},
-        {QStringLiteral("beam"), {4, 4, 0, 0}},
-        {QStringLiteral("hinge"), {2, 2, 0, 0}},
-        {QStringLiteral("roller"), {2, 2, 0, 0}},
-        {QStringLiteral("fixed"), {2, 2, 1, 1}},
-        {QStringLiteral("pin"), {2, 2, 0, 0}},
-        {QStringLiteral("moment"), {3, 3, 1, 1}},
-        {QStringLiteral("spring"), {4, 5, 0, 0}},
-        {QStringLiteral("udl"), {4, 4, 0, 0}},
-        {QStringLiteral("axes"), {8, 8, 0, 0}},
-        {QStringLiteral("plot"), {0, 2, 1, 1}},
-        {QStringLiteral("vline"), {1, 1, 0, 0}},
-        {QStringLiteral("hline"), {1, 1, 0, 0}},
-        {QStringLiteral("grid"), {1, 1, 0, 0}},
-    };
-    return table;
-}
 
 class Parser {
 public:
@@ -154,6 +107,7 @@ void Parser::header(const QString &verb, const QStringList &args, CardFile &file
         CardSource card;
         card.description = args[0].mid(1);
         card.odd = args.size() == 2;
+        card.answer = true;
         card.name = QStringLiteral("q%1-%2").arg(file.question, 3, 10, QChar(u'0')).arg(file.pictures.size() + 1);
         card.file = m_path;
         card.line = m_lineNumber;
@@ -180,55 +134,14 @@ void Parser::header(const QString &verb, const QStringList &args, CardFile &file
     m_current = &file.pictures.back();
 }
 
-void Parser::drawing(const QString &verb, const QStringList &args)
+void Parser::drawing(const QString &name, const QStringList &args)
 {
     CardSource &picture = current();
-    if (verb == u"height") {
-        const double h = args.size() == 1 ? number(args[0]) : 0;
-        if (h < 128 || h > 132 || picture.canvas != QSize(147, 132))
-            fail(QStringLiteral("'height' takes 128 to 132, on answer-sized pictures"));
-        picture.frameHeight = static_cast<int>(h);
-        return;
-    }
-    if (verb == u"colours") {
-        const double n = args.size() == 1 ? number(args[0]) : 0;
-        if (n < 4 || n > 256)
-            fail(QStringLiteral("'colours' takes 4 to 256"));
-        picture.colours = static_cast<int>(n);
-        return;
-    }
-    if (verb == u"ground") {
-        if (args.size() != 3)
-            fail(QStringLiteral("expected: ground R G B"));
-        picture.ground = QColor(static_cast<int>(number(args[0])), static_cast<int>(number(args[1])),
-                                static_cast<int>(number(args[2])));
-        return;
-    }
-    if (verb == u"also") {
-        if (args.isEmpty())
-            fail(QStringLiteral("expected: also SIZE..."));
-        for (const QString &arg : args) {
-            const double size = number(arg);
-            if (size < 8 || size > 1024)
-                fail(QStringLiteral("'also' sizes lie between 8 and 1024"));
-            picture.extraSizes.push_back(static_cast<int>(size));
-        }
-        return;
-    }
-    if (verb == u"png") {
-        picture.png = true;
-        return;
-    }
-    if (verb == u"square") {
-        picture.rounded = false;
-        return;
-    }
-    const auto found = drawingCommands().constFind(verb);
-    if (found == drawingCommands().constEnd())
-        fail(QStringLiteral("unknown command '%1'").arg(verb));
-    const Signature &signature = *found;
+    const VerbInfo *info = findVerb(name);
+    if (!info)
+        fail(QStringLiteral("unknown command '%1'").arg(name));
     CardCommand command;
-    command.verb = verb;
+    command.verb = info->verb;
     command.line = m_lineNumber;
     for (const QString &arg : args) {
         bool isNumber = false;
@@ -240,12 +153,41 @@ void Parser::drawing(const QString &verb, const QStringList &args)
     }
     const int numbers = static_cast<int>(command.numbers.size());
     const int words = static_cast<int>(command.words.size());
-    const bool numbersFit = signature.maxNumbers < 0
-                                ? numbers >= signature.minNumbers && numbers % 2 == 0
-                                : numbers >= signature.minNumbers && numbers <= signature.maxNumbers;
-    if (!numbersFit || words < signature.minWords || words > signature.maxWords)
-        fail(QStringLiteral("wrong arguments for '%1'").arg(verb));
-    picture.commands.push_back(command);
+    const bool numbersFit = info->maxNumbers < 0 ? numbers >= info->minNumbers && numbers % 2 == 0
+                                                 : numbers >= info->minNumbers && numbers <= info->maxNumbers;
+    if (!numbersFit || words < info->minWords || words > info->maxWords)
+        fail(QStringLiteral("wrong arguments for '%1'").arg(name));
+    const std::vector<double> &n = command.numbers;
+    switch (info->verb) {
+    case Verb::Height:
+        if (n[0] < 128 || n[0] > 132 || picture.canvas != QSize(147, 132))
+            fail(QStringLiteral("'height' takes 128 to 132, on answer-sized pictures"));
+        picture.frameHeight = static_cast<int>(n[0]);
+        return;
+    case Verb::Colours:
+        if (n[0] < 4 || n[0] > 256)
+            fail(QStringLiteral("'colours' takes 4 to 256"));
+        picture.colours = static_cast<int>(n[0]);
+        return;
+    case Verb::Ground:
+        picture.ground = QColor(static_cast<int>(n[0]), static_cast<int>(n[1]), static_cast<int>(n[2]));
+        return;
+    case Verb::Also:
+        for (const double size : n) {
+            if (size < 8 || size > 1024)
+                fail(QStringLiteral("'also' sizes lie between 8 and 1024"));
+            picture.extraSizes.push_back(static_cast<int>(size));
+        }
+        return;
+    case Verb::Png:
+        picture.png = true;
+        return;
+    case Verb::Square:
+        picture.rounded = false;
+        return;
+    default:
+        picture.commands.push_back(command);
+    }
 }
 
 CardFile Parser::parse()

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "CardVerb.h"
+
 #include <QColor>
 #include <QSize>
 #include <QString>
@@ -13,7 +15,7 @@
 // One drawing command of a card source, as written: its verb, its numbers and
 // its words (quoted texts and bare names), with the line it came from.
 struct CardCommand {
-    QString verb;
+    Verb verb = Verb::Line;
     std::vector<double> numbers;
     QStringList words;
     int line = 0;
@@ -25,6 +27,7 @@ struct CardSource {
     QString name;         // "q012-3" for cards, the picture's own name otherwise
     QString description;  // what it shows, in neutral words
     bool odd = false;     // marked as the odd answer of its question
+    bool answer = false;  // an answer card, shown on a tile
     QSize canvas{147, 132};
     int frameHeight = 129;
     int colours = 32;

@@ -10,6 +10,7 @@
 #include <QDir>
 #include <QFile>
 #include <QImage>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -78,7 +79,25 @@ private slots:
                                                            << "p.cards:3: the text \"L\" touches the line";
         QTest::newRow("label above the line") << card + "line 20 64 120 64\n text 70 54 12 \"L\"\n" << "";
         QTest::newRow("two heads meeting") << card + "arrow 10 100 120 40\n arrow 110 100 120 40\n"
-                                           << "p.cards:3: the head of the arrow touches the head of the arrow";
+                                           << "p.cards:3: the head of the arrow meets the head of the arrow of line 2";
+        const QString triangle = card + "arrow 16 100 126 100\n arrow 126 100 107 67\n";
+        QTest::newRow("resultant and component heads at one apex") << triangle + "arrow 16 100 107 67\n"
+                                                                   << "p.cards:4: the head of the arrow meets the head of the arrow of line 3";
+        QTest::newRow("resultant's head halfway") << triangle + "arrow 16 100 61.5 83.5\n line 61.5 83.5 107 67\n" << "";
+        QTest::newRow("label 2 px off an arrow's tip") << card + "arrow 20 60 100 60\n text 102 60 12 \"F\" left\n"
+                                                       << "p.cards:3: the text \"F\" touches";
+        QTest::newRow("label clear of an arrow's tip") << card + "arrow 20 60 100 60\n text 106 60 12 \"F\" left\n" << "";
+        QTest::newRow("fraction bar 3 px from a sign") << card + "line 40 62 62 62\n text 70 62 16 \"+\"\n"
+                                                       << "p.cards:3: the text \"+\" touches the line";
+        QTest::newRow("fraction bar clear of a sign") << card + "line 40 62 60 62\n text 70 62 16 \"+\"\n" << "";
+        const QString others = "card \"b\" odd\n text 70 60 20 \"x\"\n" + fine + fine;
+        QTest::newRow("subscript under a raised tile's border") << head + "card \"a\"\n text 70 114 15 \"F_y\"\n" + others
+                                                                << "p.cards:3: the text \"F_y\" comes within 4 px of the edge";
+        QTest::newRow("the same low on a picture shown whole") << card + "text 70 114 15 \"F_y\"\n" << "";
+        QTest::newRow("mark at the left edge") << card + "line 2 60 80 60\n" << "p.cards:2: the line comes within 4 px";
+        QTest::newRow("Greek in the card face") << card + "text 70 60 20 \"θ = α + β\"\n" << "";
+        QTest::newRow("a sign the card face lacks") << card + "text 70 60 20 \"x ∈ A\"\n"
+                                                    << "p.cards:2: the text \"x ∈ A\" has characters the card face lacks: ∈";
         QTest::newRow("line ending 3 px short of a tip") << card + "arrow 10 60 100 60\n line 100 57 100 76\n"
                                                          << "p.cards:3: the line touches the head of the arrow";
         QTest::newRow("head on the middle of a line") << card + "line 70 20 70 110\n arrow 20 60 71 60\n"
@@ -147,6 +166,50 @@ private slots:
         QCOMPARE(dense.devicePixelRatio(), 2.0);
         QCOMPARE(dense.size(), QSize(294, 264));
         QVERIFY(colourCount(dense.toImage(), 0, 1) > 32);  // not the 32-colour GIF enlarged
+    }
+
+    void sameUnderOtherFonts_data()
+    {
+        QTest::addColumn<QStringList>("fontDirs");
+        QTest::newRow("Liberation 2 in place of 1") << QStringList{"liberation2", "dejavu"};
+        QTest::newRow("no Liberation at all") << QStringList{"dejavu"};
+    }
+
+    // The compiler draws every picture byte for byte as the build did, whatever fonts the desktop has.
+    void sameUnderOtherFonts()
+    {
+        QFETCH(QStringList, fontDirs);
+        QTemporaryDir scratch;
+        QString config = "<?xml version=\"1.0\"?>\n<fontconfig>\n";
+        for (const QString &dir : fontDirs) {
+            QVERIFY2(QDir("/usr/share/fonts/truetype/" + dir).exists(), qPrintable(dir + " is not installed"));
+            config += "<dir>/usr/share/fonts/truetype/" + dir + "</dir>\n";
+        }
+        config += "<include ignore_missing=\"yes\">/etc/fonts/conf.d</include>\n<cachedir>" + scratch.filePath("cache")
+                  + "</cachedir>\n</fontconfig>\n";
+        QFile file(scratch.filePath("fonts.conf"));
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(config.toUtf8()) > 0);
+        file.close();
+        const QString assets = VEXLOR_SOURCE_DIR "/assets/";
+        QStringList arguments{scratch.filePath("out")};
+        for (const QString &name : QDir(assets + "cards").entryList({"*.cards"}))
+            arguments << assets + "cards/" + name;
+        arguments << assets + "pictures.cards";
+        QProcess cardc;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("FONTCONFIG_FILE", file.fileName());
+        cardc.setProcessEnvironment(environment);
+        cardc.start(VEXLOR_CARDC, arguments);
+        QVERIFY(cardc.waitForFinished(300'000));
+        QCOMPARE(cardc.exitCode(), 0);
+        const QStringList written = QDir(scratch.filePath("out")).entryList(QDir::Files);
+        QCOMPARE(written.size(), 400 + 14);
+        QStringList differing;
+        for (const QString &name : written) {
+            if (bytesOf(scratch.filePath("out/" + name)) != bytesOf(Pictures::path(name)))
+                differing << name;
+        }
+        QVERIFY2(differing.isEmpty(), qPrintable(differing.join(u' ')));
     }
 };
 
