@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "CardSource.h"
 
+#include "QuestionBank.h"
+
 #include <QFile>
 
 namespace {
@@ -95,8 +97,8 @@ void Parser::header(const QString &verb, const QStringList &args, CardFile &file
             fail(QStringLiteral("'question N' comes once, first"));
         file.question = static_cast<int>(number(args[0]));
         m_questionLine = m_lineNumber;
-        if (file.question < 1 || file.question > 100)
-            fail(QStringLiteral("question number %1 outside 1 to 100").arg(args[0]));
+        if (file.question < 1 || file.question > QuestionBank::kQuestionTotal)
+            fail(QStringLiteral("question number %1 outside 1 to %2").arg(args[0]).arg(QuestionBank::kQuestionTotal));
         return;
     }
     if (verb == u"card") {
