@@ -4,6 +4,7 @@
 
 #include "CuePlayer.h"
 #include "Form1Controls.h"
+#include "QuestionRecorder.h"
 #include "TimeOfDay.h"
 #include "UniformRandom.h"
 
@@ -22,6 +23,9 @@
 class Quiz {
 public:
     Quiz(const TimeOfDay &clock, UniformRandom &random, CuePlayer &cues);
+
+    // Who hears of each series and each presented question as it ends; null for nobody.
+    void setAnswerLog(AnswerLog *log) { m_recorder.setLog(log); }
 
     // The events the window delivers, by the control that raises them.
     enum class Event {
@@ -99,6 +103,7 @@ private:
     const TimeOfDay &m_clock;
     UniformRandom &m_random;
     CuePlayer &m_cues;
+    QuestionRecorder m_recorder;
 };
 
 // A whole number as plain decimal digits: 75, 100, 0.

@@ -17,9 +17,11 @@ void Quiz::Picture1_Click(int Index)
         controls.Text2.write(QuestionBank::rightAnswerMessage(CurrentQuestion));
         const int average = ScoreQuestion();
         recordAnswer(QuestionCount);
+        m_recorder.end(AnswerOutcome::Right, QuestionDegree[CurrentQuestion]);
         ShowRating(average, true);
         setTilesEnabled(false);
     } else {
+        m_recorder.wrongClick();
         DegreeFactor -= 0.25;
         if (DegreeFactor < 0.25)
             DegreeFactor = 0.25;

@@ -24,4 +24,6 @@ void Quiz::Command2_Click()
     controls.Label3.visible = true;
     m_cues.PlayCue(Cue::MMControl11, kAlarmCommands);
     ArmCountdown();
+    m_recorder.seriesStarted(controls.Text7, static_cast<int>(MaxSeconds - 2));
+    m_recorder.presented(CurrentQuestion);
 }

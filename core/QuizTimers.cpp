@@ -5,6 +5,7 @@
 
 void Quiz::Timer2_Timer()
 {
+    m_recorder.secondPassed();
     if (TimerArmed == 0)
         return;
     ++ElapsedSeconds;
@@ -21,6 +22,7 @@ void Quiz::Timer2_Timer()
         // Time-out: the question is closed with 0 % and no rating sound.
         DegreeFactor = 0;
         ShowRating(ScoreQuestion(), false);
+        m_recorder.end(AnswerOutcome::TimedOut, 0);
         setTilesEnabled(false);
         return;
     }
@@ -35,6 +37,7 @@ void Quiz::Timer1_Timer()
 
 void Quiz::Command5_Click()
 {
+    m_recorder.hintOpened();
     controls.Text5.visible = true;
     controls.Text5.write(Hint[CurrentQuestion]);
 }

@@ -1,5 +1,6 @@
 // SPDX-FileCopyrightText: 2026 Quelro Programs
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "AnswerLog.h"
 #include "QuestionBank.h"
 #include "QuizGame.h"
 #include "Rating.h"
@@ -17,6 +18,29 @@ QString maxText(int degree) { return QStringLiteral("Your max. degree is %1 % in
 QString gotText(int degree) { return QStringLiteral("You have got %1 % in this question.").arg(degree); }
 QString totalText(int average, int n) { return QStringLiteral("You have got %1 % in %2 questions.").arg(average).arg(n); }
 
+// Writes what the quiz tells its log as lines a test can compare: "series Ann 15", "11 Right 50 wrong 2 secs 3 hint".
+struct LinesLog : AnswerLog {
+    void seriesStarted(const QString &name, int maxSeconds) override
+    {
+        lines << QStringLiteral("series %1 %2").arg(name).arg(maxSeconds);
+    }
+    void questionEnded(const AnswerRecord &r) override
+    {
+        static const char *const outcomes[] = {"Right", "TimedOut", "Left"};
+        QString line = QStringLiteral("%1 %2").arg(r.question).arg(QLatin1String(outcomes[static_cast<int>(r.outcome)]));
+        if (r.outcome != AnswerOutcome::Left)
+            line += QStringLiteral(" %1").arg(r.degree);
+        if (r.wrongClicks > 0)
+            line += QStringLiteral(" wrong %1").arg(r.wrongClicks);
+        if (r.secondsUsed > 0)
+            line += QStringLiteral(" secs %1").arg(r.secondsUsed);
+        if (r.hintOpened)
+            line += QStringLiteral(" hint");
+        lines << line;
+    }
+    QStringList lines;
+};
+
 bool isAlarm(const RecordingCues::Request &c) { return c.player == Cue::MMControl11 && c.open == "open" && c.rewind == "prev"; }
 
 }  // namespace
@@ -26,6 +50,60 @@ class TestQuiz : public QObject {
     Q_OBJECT
 
 private slots:
+    // Play scripts, one step a word, and what the log hears of them.
+    void answerRecords_data()
+    {
+        QTest::addColumn<QString>("script");
+        QTest::addColumn<QStringList>("records");
+        QTest::newRow("right at once after 3 s") << "start tick tick tick right" << QStringList{"series  30", "11 Right 100 secs 3"};
+        QTest::newRow("two wrong, hint, right") << "name:Ann pick:15 start wrong wrong hint right"
+                                                << QStringList{"series Ann 15", "11 Right 50 wrong 2 hint"};
+        QTest::newRow("time-out, then nothing more") << "start wrong tick*32 tick*5 hint"
+                                                     << QStringList{"series  30", "11 TimedOut 0 wrong 1 secs 32"};
+        QTest::newRow("left by Next Question") << "start wrong next right next"
+                                               << QStringList{"series  30", "11 Left wrong 1", "11 Right 100"};
+        QTest::newRow("left by a word-list choice") << "start tick choose:Lin choose:Lin right"
+                                                    << QStringList{"series  30", "11 Left secs 1", "42 Left", "42 Right 100"};
+        QTest::newRow("Restart leaves and begins a series") << "name:Bo start hint restart wrong right restart"
+                                                            << QStringList{"series Bo 30", "11 Left hint", "series Bo 30",
+                                                                           "11 Right 75 wrong 1", "series Bo 30"};
+        QTest::newRow("nothing heard before Start") << "hint tick*5 pick:60 pick:20 start right"
+                                                    << QStringList{"series  20", "11 Right 100"};
+        QTest::newRow("an answered question is not left") << "start right hint tick next"
+                                                          << QStringList{"series  30", "11 Right 100"};
+        QTest::newRow("no log, no harm") << "nolog start wrong next restart" << QStringList{};
+    }
+
+    void answerRecords()
+    {
+        QFETCH(QString, script);
+        QFETCH(QStringList, records);
+        Game game(0, false);
+        Quiz &quiz = game.quiz;
+        LinesLog log;
+        quiz.setAnswerLog(&log);
+        for (const QString &step : script.split(u' ')) {
+            const QString word = step.section(u':', 0, 0).section(u'*', 0, 0);
+            const QString arg = step.section(u':', 1);
+            const int times = step.contains(u'*') ? step.section(u'*', 1).toInt() : 1;
+            for (int i = 0; i < times; ++i) {
+                if (word == "nolog") quiz.setAnswerLog(nullptr);
+                else if (word == "name") quiz.controls.Text7 = arg;
+                else if (word == "pick") { quiz.controls.Combo1.listIndex = int(quiz.controls.Combo1.items.indexOf(arg)); quiz.deliver(Quiz::Event::TimePicked); }
+                else if (word == "start") quiz.deliver(Quiz::Event::Start);
+                else if (word == "tick") quiz.deliver(Quiz::Event::CountdownTick);
+                else if (word == "right") quiz.deliver(Quiz::Event::TileClick, game.rightTile());
+                else if (word == "wrong") quiz.deliver(Quiz::Event::TileClick, game.wrongTile());
+                else if (word == "hint") quiz.deliver(Quiz::Event::Hints);
+                else if (word == "next") quiz.deliver(Quiz::Event::NextQuestion);
+                else if (word == "restart") quiz.deliver(Quiz::Event::Restart);
+                else if (word == "choose") { quiz.controls.List1.listIndex = int(quiz.controls.List1.items.indexOf(arg)); quiz.deliver(Quiz::Event::WordChosen); }
+                else QFAIL(qPrintable("unknown step " + step));
+            }
+        }
+        QCOMPARE(log.lines, records);
+    }
+
     void rightAnswerMessages()
     {
         const std::pair<int, const char *> cases[] = {
