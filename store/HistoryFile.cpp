@@ -11,18 +11,14 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 
-namespace {
-
-constexpr int kBusyMilliseconds = 5000;  // another game's write lasts milliseconds; this waits it out
-
-}  // namespace
+#include <sqlite3.h>
 
 QString HistoryFile::defaultPath()
 {
     return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + QStringLiteral("/history.sqlite");
 }
 
-HistoryFile::Result HistoryFile::open(const QString &path)
+HistoryFile::Result HistoryFile::open(const QString &path, int busyMilliseconds)
 {
     m_keptAs.clear();
     m_error.clear();
@@ -34,17 +30,25 @@ HistoryFile::Result HistoryFile::open(const QString &path)
         m_error = m_db.error();
         return Result::Failed;
     }
-    m_db.exec(QByteArray("PRAGMA busy_timeout = " + QByteArray::number(kBusyMilliseconds)).constData());
+    sqlite3_busy_timeout(m_db.handle(), busyMilliseconds);
 
     HistorySchema::Kind kind = HistorySchema::inspect(m_db);
     // A file that opens may still hold damaged pages; they are found now, not halfway through play.
     if (kind == HistorySchema::Kind::Ours) {
         SqliteStatement check(m_db, "PRAGMA quick_check(1)");
-        if (!check.next() || check.text(0) != QLatin1String("ok"))
-            kind = HistorySchema::Kind::Unreadable;
+        if (check.next()) {
+            if (check.text(0) != QLatin1String("ok"))
+                kind = HistorySchema::Kind::Unreadable;
+        } else {
+            const int code = m_db.errorCode();
+            kind = code == SQLITE_NOTADB || code == SQLITE_CORRUPT ? HistorySchema::Kind::Unreadable
+                                                                   : HistorySchema::Kind::Unavailable;
+        }
+        check.run();
     }
-    if (kind == HistorySchema::Kind::Locked) {
-        m_error = QStringLiteral("the history file is locked by another program");
+    if (kind == HistorySchema::Kind::Locked || kind == HistorySchema::Kind::Unavailable) {
+        m_error = kind == HistorySchema::Kind::Locked ? QStringLiteral("the history file is locked by another program")
+                                                      : m_db.error();
         m_db.close();
         return Result::Failed;
     }
@@ -57,7 +61,7 @@ HistoryFile::Result HistoryFile::open(const QString &path)
             m_error = m_db.error();
             return Result::Failed;
         }
-        m_db.exec(QByteArray("PRAGMA busy_timeout = " + QByteArray::number(kBusyMilliseconds)).constData());
+        sqlite3_busy_timeout(m_db.handle(), busyMilliseconds);
         result = Result::Renewed;
     }
     if (!openAndPrepare(path))
@@ -69,8 +73,11 @@ HistoryFile::Result HistoryFile::open(const QString &path)
 // before the next one starts, so a power cut loses at most the answer being written.
 bool HistoryFile::openAndPrepare(const QString &path)
 {
-    SqliteStatement journal(m_db, "PRAGMA journal_mode = WAL");
-    const bool wal = journal.next() && journal.text(0) == QLatin1String("wal");
+    bool wal = false;
+    {
+        SqliteStatement journal(m_db, "PRAGMA journal_mode = WAL");  // finished before the next statement
+        wal = journal.next() && journal.text(0) == QLatin1String("wal");
+    }
     if (!wal || !m_db.exec("PRAGMA synchronous = FULL; PRAGMA foreign_keys = ON")
         || !HistorySchema::bringUpToDate(m_db)) {
         m_error = m_db.error();

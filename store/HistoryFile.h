@@ -15,7 +15,8 @@ public:
     static QString defaultPath();
 
     enum class Result { Opened, Renewed, Failed };
-    Result open(const QString &path);
+    // Waits up to `busyMilliseconds` for another program's write, here and in every later statement.
+    Result open(const QString &path, int busyMilliseconds);
 
     SqliteDb &db() { return m_db; }
     QString keptAs() const { return m_keptAs; }  // where a renewed file's old contents went

@@ -72,8 +72,11 @@ Kind inspect(SqliteDb &db)
 {
     SqliteStatement count(db, "SELECT count(*) FROM sqlite_master");
     if (!count.next()) {
+        // Only a file that is no database or is damaged is unreadable; a full disk or a lock says nothing of it.
         const int code = db.errorCode();
-        return code == SQLITE_BUSY || code == SQLITE_LOCKED ? Kind::Locked : Kind::Unreadable;
+        if (code == SQLITE_NOTADB || code == SQLITE_CORRUPT)
+            return Kind::Unreadable;
+        return code == SQLITE_BUSY || code == SQLITE_LOCKED ? Kind::Locked : Kind::Unavailable;
     }
     const qint64 objects = count.int64(0);
     const qint64 application = db.scalar("PRAGMA application_id");

@@ -20,6 +20,7 @@ enum class Kind {
     Foreign,     // another program's database, or one from a newer layout
     Unreadable,  // not a database, or damaged
     Locked,      // another connection holds it past the busy timeout
+    Unavailable, // it cannot be read now: no room for its index, no access
 };
 
 Kind inspect(SqliteDb &db);

@@ -12,6 +12,13 @@
 #include <chrono>
 #include <utility>
 
+namespace {
+
+constexpr int kBusyMilliseconds = 5000;  // another game's write lasts milliseconds; this waits it out
+constexpr int kExitBusyMilliseconds = 300;
+
+}  // namespace
+
 HistoryWriter::HistoryWriter(QString path, QObject *parent) : QObject(parent), m_path(std::move(path)) {}
 
 HistoryWriter::~HistoryWriter()
@@ -94,8 +101,17 @@ void HistoryWriter::run()
             m_queue.pop_front();
             m_busy = true;
         }
+        // At the end, a file locked by another program may not hold the exit up for long.
+        if (m_opened && stopping())
+            sqlite3_busy_timeout(file.db().handle(), kExitBusyMilliseconds);
         write(file, job);
     }
+}
+
+bool HistoryWriter::stopping()
+{
+    std::lock_guard lock(m_mutex);
+    return m_stopping;
 }
 
 void HistoryWriter::write(HistoryFile &file, const Job &job)
@@ -131,7 +147,7 @@ bool HistoryWriter::ensureOpen(HistoryFile &file)
 {
     if (m_opened)
         return true;
-    const HistoryFile::Result result = file.open(m_path);
+    const HistoryFile::Result result = file.open(m_path, stopping() ? kExitBusyMilliseconds : kBusyMilliseconds);
     if (result == HistoryFile::Result::Failed) {
         tellTrouble(file.error());
         return false;

@@ -59,6 +59,7 @@ private:
     bool insertSeries(HistoryFile &file);
     bool insertAnswer(HistoryFile &file, const Job &job);
     void tellTrouble(const QString &why);
+    bool stopping();
 
     const QString m_path;
     std::mutex m_mutex;
