@@ -94,17 +94,24 @@ Kind inspect(SqliteDb &db)
 
 bool bringUpToDate(SqliteDb &db)
 {
-    const qint64 version = db.scalar("PRAGMA user_version");
-    if (version == kCurrentVersion)
+    if (db.scalar("PRAGMA user_version") == kCurrentVersion)
         return true;
-    if (version != 0 && version != 1)
+    // The layout is read again under the write lock: another game may have moved it up meanwhile.
+    if (!db.exec("BEGIN IMMEDIATE"))
         return false;
-    QByteArray steps(kVersion2Tables);
-    if (version == 1)
-        steps += kVersion1To2;
-    steps += "PRAGMA application_id = " + QByteArray::number(kApplicationId) + ";\n";
-    steps += "PRAGMA user_version = " + QByteArray::number(kCurrentVersion) + ";\n";
-    return inTransaction(db, steps.constData());
+    const qint64 version = db.scalar("PRAGMA user_version");
+    QByteArray steps;
+    if (version == 0 || version == 1) {
+        steps = kVersion2Tables;
+        if (version == 1)
+            steps += kVersion1To2;
+        steps += "PRAGMA application_id = " + QByteArray::number(kApplicationId) + ";\n";
+        steps += "PRAGMA user_version = " + QByteArray::number(kCurrentVersion) + ";\n";
+    }
+    if ((version == kCurrentVersion || (!steps.isEmpty() && db.exec(steps.constData()))) && db.exec("COMMIT"))
+        return true;
+    db.exec("ROLLBACK");
+    return false;
 }
 
 bool createVersion1(SqliteDb &db)

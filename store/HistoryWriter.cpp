@@ -36,8 +36,12 @@ HistoryWriter::~HistoryWriter()
 
 void HistoryWriter::start()
 {
-    if (!m_thread.joinable())
-        m_thread = std::thread([this] { run(); });
+    if (m_thread.joinable())
+        return;
+    Job open;
+    open.kind = JobKind::Open;
+    enqueue(std::move(open));
+    m_thread = std::thread([this] { run(); });
 }
 
 void HistoryWriter::seriesStarted(const QString &playerName, int maxSeconds)
@@ -117,6 +121,9 @@ bool HistoryWriter::stopping()
 void HistoryWriter::write(HistoryFile &file, const Job &job)
 {
     switch (job.kind) {
+    case JobKind::Open:
+        ensureOpen(file);
+        break;
     case JobKind::Series:
         m_series = job;
         m_haveSeries = true;

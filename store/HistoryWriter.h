@@ -26,7 +26,7 @@ public:
     ~HistoryWriter() override;
 
     QString path() const { return m_path; }
-    // Opens the file and begins writing; until then calls are only queued.
+    // Begins writing, with the opening of the file (off this thread); until then calls are only queued.
     void start();
 
     void seriesStarted(const QString &playerName, int maxSeconds) override;
@@ -43,7 +43,7 @@ signals:
     void notice(const QString &text);
 
 private:
-    enum class JobKind { Series, Answer, Forget };
+    enum class JobKind { Open, Series, Answer, Forget };
     struct Job {
         JobKind kind = JobKind::Answer;
         QString player;
