@@ -26,17 +26,31 @@ std::vector<QuestionMastery> HistoryReader::mastery(const std::optional<QString>
     std::vector<QuestionMastery> result;
     if (!ready())
         return result;
-    SqliteStatement query(m_db, R"(
-        SELECT question, count(*), avg(coalesce(degree, 0)) FROM (
-            SELECT a.question, a.degree,
-                   row_number() OVER (PARTITION BY a.question ORDER BY a.id DESC) AS recent
-            FROM answer a JOIN series s ON s.id = a.series_id
-            WHERE ?1 IS NULL OR s.player = ?1)
-        WHERE recent <= ?2 GROUP BY question ORDER BY question)");
-    query.bind(1, player);
-    query.bind(2, static_cast<qint64>(recentTries));
-    while (query.next())
-        result.push_back({static_cast<int>(query.int64(0)), static_cast<int>(query.int64(1)), query.real(2)});
+    // One short walk down the (question, id) index per question, newest first: no sort of the whole history.
+    std::vector<int> questions;
+    SqliteStatement asked(m_db, "SELECT DISTINCT question FROM answer ORDER BY question");
+    while (asked.next())
+        questions.push_back(static_cast<int>(asked.int64(0)));
+    SqliteStatement recent(m_db, R"(
+        SELECT coalesce(a.degree, 0) FROM answer a JOIN series s ON s.id = a.series_id
+        WHERE a.question = ?1 AND (?2 IS NULL OR s.player = ?2)
+        ORDER BY a.id DESC LIMIT ?3)");
+    for (int question : questions) {
+        recent.reset();
+        recent.bind(1, static_cast<qint64>(question));
+        recent.bind(2, player);
+        recent.bind(3, static_cast<qint64>(recentTries));
+        QuestionMastery m{question, 0, 0};
+        double sum = 0;
+        while (recent.next()) {
+            sum += recent.real(0);
+            ++m.tries;
+        }
+        if (m.tries > 0) {
+            m.average = sum / m.tries;
+            result.push_back(m);
+        }
+    }
     return result;
 }
 
