@@ -28,7 +28,7 @@ CREATE TABLE answer(
     hint_opened INTEGER NOT NULL,
     answered_at INTEGER NOT NULL);
 CREATE INDEX series_by_player ON series(player, started_at);
-CREATE INDEX answer_by_series ON answer(series_id);
+CREATE INDEX answer_by_series ON answer(series_id, degree);
 CREATE INDEX answer_by_question ON answer(question, id);
 )";
 
