@@ -62,10 +62,10 @@ int main(int argc, char *argv[])
     QObject::connect(splash, &QObject::destroyed, [&] {
         form = std::make_unique<Form1>(clock, random, cues);
         form->setHistory(&history);
-        for (const QString &text : std::as_const(historyNotices))
-            form->showHistoryNotice(text);
         form->show();
         form->activateWindow();  // the keyboard goes on in the game, also without a window manager
+        for (const QString &text : std::as_const(historyNotices))
+            form->showHistoryNotice(text);  // over the shown window
         QApplication::setQuitOnLastWindowClosed(true);
     });
     QObject::connect(splash, &FrmSplash::abandoned, &app, &QCoreApplication::quit);
