@@ -9,7 +9,7 @@ cd "$(dirname "$0")"
 
 # What building and playing need.
 packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-qpa-plugins libgl-dev
-          libgif-dev fonts-liberation fonts-dejavu-core libpulse-dev libasound2-dev)
+          libgif-dev fonts-liberation fonts-dejavu-core libpulse-dev libasound2-dev libsqlite3-dev)
 # What the tests add: a virtual screen, scripted clicks and screenshots, the accessibility bus, and
 # both sound servers, which the sound tests run privately in a scratch folder. Installing a
 # second server also enables its user service for desktop logins (see the README).

@@ -4,6 +4,8 @@
 #include "FixedSeedRandom.h"
 #include "Form1.h"
 #include "FrmSplash.h"
+#include "HistoryFile.h"
+#include "HistoryWriter.h"
 #include "Pictures.h"
 #include "SoundCues.h"
 #include "SystemTimeOfDay.h"
@@ -43,22 +45,35 @@ int main(int argc, char *argv[])
     SystemTimeOfDay clock;
     FixedSeedRandom random;
     SoundCues cues;
+    // Declared before the window, so it outlives it and writes what is queued at the end.
+    HistoryWriter history(HistoryFile::defaultPath());
+    QStringList historyNotices;  // a word about the history from before the main window was there
     std::unique_ptr<Form1> form;
+    QObject::connect(&history, &HistoryWriter::notice, &app, [&](const QString &text) {
+        if (form)
+            form->showHistoryNotice(text);
+        else
+            historyNotices.append(text);
+    });
 
     auto *splash = new FrmSplash();
     // The splash deletes itself once it is done. The main window is built after that, not
     // beside it, so the two never hold their window images and text caches at once.
     QObject::connect(splash, &QObject::destroyed, [&] {
         form = std::make_unique<Form1>(clock, random, cues);
+        form->setHistory(&history);
         form->show();
         form->activateWindow();  // the keyboard goes on in the game, also without a window manager
+        for (const QString &text : std::as_const(historyNotices))
+            form->showHistoryNotice(text);  // over the shown window
         QApplication::setQuitOnLastWindowClosed(true);
     });
     QObject::connect(splash, &FrmSplash::abandoned, &app, &QCoreApplication::quit);
     // What the splash does not show waits until it is on screen: the sound layer, and the
     // window icon, which the window system would otherwise have decoded in all its sizes first.
-    new AfterFirstPaint(*splash, [&cues] {
+    new AfterFirstPaint(*splash, [&cues, &history] {
         cues.load();
+        history.start();
         QApplication::setWindowIcon(programIcon());
     });
     splash->show();

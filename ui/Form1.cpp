@@ -8,6 +8,8 @@
 #include "ControlFactory.h"
 #include "DraftingSheet.h"
 #include "Form2.h"
+#include "HistoryWriter.h"
+#include "ProgressWindow.h"
 #include "ReportFile.h"
 #include "ReportHandOver.h"
 #include "ResultRows.h"
@@ -221,7 +223,11 @@ void Form1::buildMenu()
     exit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
     // Ends the program at once: no report, no question.
     connect(exit, &QAction::triggered, QCoreApplication::instance(), &QCoreApplication::quit, Qt::QueuedConnection);
-    addActions({results, help, exit});  // their keys work while the menu bar is closed
+    QAction *progress = bar->addAction(QStringLiteral("Progress"));
+    progress->setObjectName(QStringLiteral("mprogress"));
+    progress->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
+    connect(progress, &QAction::triggered, this, &Form1::mprogress_Click);
+    addActions({results, help, exit, progress});  // their keys work while the menu bar is closed
 }
 
 void Form1::setTabOrder()
@@ -396,6 +402,57 @@ Form2 *Form1::viewer()
 void Form1::mresult_Click()
 {
     viewer()->mresult(resultRows(m_quiz.results()));
+}
+
+void Form1::setHistory(HistoryWriter *history)
+{
+    m_history = history;
+    m_quiz.setAnswerLog(history);
+}
+
+void Form1::showHistoryNotice(const QString &text)
+{
+    if (!m_historyNotice.isEmpty())
+        return;
+    m_historyNotice = text;
+    if (m_progress)
+        m_progress->setNotice(text);
+    auto *note = new QMessageBox(QMessageBox::Information, QStringLiteral("Vexlor"), text, QMessageBox::Ok, this);
+    note->setTextFormat(Qt::PlainText);
+    note->setWindowModality(Qt::NonModal);
+    note->setAttribute(Qt::WA_DeleteOnClose);
+    note->setAttribute(Qt::WA_ShowWithoutActivating);  // the keys stay with the game
+    note->show();
+}
+
+void Form1::chooseQuestion(int question)
+{
+    const QuizState &quiz = m_quiz.state();
+    if (question < 1 || question >= static_cast<int>(quiz.Term.size()))
+        return;
+    const int row = static_cast<int>(quiz.controls.List1.items.indexOf(quiz.Term[question]));
+    // The word list's own gate: before "Start" its choice does nothing, and neither does this one.
+    if (row < 0 || !m_quiz.canReach(Quiz::Event::WordChosen))
+        return;
+    m_list1->setCurrentRow(row);
+    deliver(Quiz::Event::WordChosen, row);
+}
+
+void Form1::mprogress_Click()
+{
+    if (!m_progress) {
+        QStringList terms;
+        for (const QString &term : m_quiz.state().Term)
+            terms.append(term);
+        m_progress = new ProgressWindow(m_history, terms, this);
+        m_progress->setAttribute(Qt::WA_DeleteOnClose);
+        m_progress->setNotice(m_historyNotice);
+        connect(m_progress, &ProgressWindow::questionChosen, this, &Form1::chooseQuestion);
+    }
+    m_progress->showPlayer(m_quiz.state().controls.Text7);
+    m_progress->show();
+    m_progress->raise();
+    m_progress->activateWindow();
 }
 
 void Form1::mhelp_Click()

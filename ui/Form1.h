@@ -15,6 +15,8 @@
 class Announcer;
 class AnswerTile;
 class Form2;
+class HistoryWriter;
+class ProgressWindow;
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -33,6 +35,13 @@ public:
 
     const Quiz &quiz() const { return m_quiz; }
 
+    // Where the play is recorded, from now on; the progress window reads it.
+    void setHistory(HistoryWriter *history);
+    // A word about the history that must not stop play: said once, in a note that takes no focus.
+    void showHistoryNotice(const QString &text);
+    // Presents a question as a choice in the word list does, through the same gate.
+    void chooseQuestion(int question);
+
 protected:
     // Closing the main window ends the program, whatever other window is open.
     void closeEvent(QCloseEvent *event) override;
@@ -47,6 +56,7 @@ private:
     void mresult_Click();
     void mhelp_Click();
     Form2 *viewer();
+    void mprogress_Click();
     void Command4_Click();
 
     // Runs one handler of the quiz, then brings the widgets up to date.
@@ -92,6 +102,9 @@ private:
     Announcer *m_announcer = nullptr;
 
     QPointer<Form2> m_form2;  // made on first use; its close box discards it
+    QPointer<ProgressWindow> m_progress;
+    HistoryWriter *m_history = nullptr;
+    QString m_historyNotice;
     QTimer *m_timer1 = nullptr;
     QTimer *m_timer2 = nullptr;
     std::uint32_t m_timer1Starts = 0;

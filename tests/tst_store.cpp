@@ -1,0 +1,457 @@
+// SPDX-FileCopyrightText: 2026 Quelro Programs
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "CsvExport.h"
+#include "HistoryFile.h"
+#include "HistoryReader.h"
+#include "HistorySchema.h"
+#include "HistoryWriter.h"
+#include "SqliteDb.h"
+#include "SqliteStatement.h"
+
+#include <QBuffer>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QScopeGuard>
+#include <QSignalSpy>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <sys/mount.h>
+#include <unistd.h>
+
+#include <map>
+
+namespace {
+
+AnswerRecord answer(int question, AnswerOutcome outcome, double degree, int wrong = 0, int seconds = 5,
+                    bool hint = false)
+{
+    return {question, outcome, degree, wrong, seconds, hint};
+}
+
+AnswerRecord right(int question, int degree)
+{
+    return answer(question, AnswerOutcome::Right, degree, (100 - degree) / 25);
+}
+
+// Plays answers into the file as the game does, and waits until they are written.
+void record(const QString &path, const QString &player, const std::vector<AnswerRecord> &answers,
+            QStringList *notices = nullptr)
+{
+    HistoryWriter writer(path);
+    QObject::connect(&writer, &HistoryWriter::notice, [notices](const QString &text) {
+        if (notices)
+            notices->append(text);
+    });
+    writer.start();
+    writer.seriesStarted(player, 30);
+    for (const AnswerRecord &a : answers)
+        writer.questionEnded(a);
+}
+
+QString integrity(const QString &path)
+{
+    SqliteDb db;
+    if (!db.open(path, SqliteDb::Mode::ReadOnly))
+        return db.error();
+    SqliteStatement check(db, "PRAGMA integrity_check");
+    return check.next() ? check.text(0) : db.error();
+}
+
+QByteArray bytes(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+bool put(const QString &path, const QByteArray &data)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(data) == data.size();
+}
+
+QStringList degrees(const std::vector<AnswerRow> &rows)
+{
+    QStringList out;
+    for (const AnswerRow &row : rows)
+        out << QString::number(row.question) + ':' + (row.degree ? QString::number(*row.degree) : QStringLiteral("-"));
+    return out;
+}
+
+}  // namespace
+
+class TestStore : public QObject {
+    Q_OBJECT
+
+private slots:
+    // Every field of every answer comes back as it was played, the name as typed.
+    void recordsAsPlayed_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::newRow("plain") << QStringLiteral("Ada");
+        QTest::newRow("quotes and markup") << QStringLiteral("O'Brien \"<b>x</b>\"; DROP TABLE series;--");
+        QTest::newRow("control characters") << QStringLiteral("a\tb\x01\x7f") + QChar(0) + QStringLiteral("c");
+        QTest::newRow("10,000 characters") << QString(10000, u'\u00e9');
+        QTest::newRow("empty") << QString();
+    }
+    void recordsAsPlayed()
+    {
+        QFETCH(QString, name);
+        QTemporaryDir dir;
+        const QString path = dir.filePath("deep/er/history.sqlite");
+        record(path, name,
+               {right(11, 75), answer(4, AnswerOutcome::TimedOut, 0, 2, 32, true), answer(7, AnswerOutcome::Left, 0, 1, 3)});
+        HistoryReader reader(path);
+        const std::vector<AnswerRow> rows = reader.answers(name);
+        QCOMPARE(degrees(rows), QStringList({"11:75", "4:0", "7:-"}));
+        QCOMPARE(rows[0].player, name);
+        QCOMPARE(rows[0].outcome, AnswerOutcome::Right);
+        QCOMPARE(rows[0].wrongClicks, 1);
+        QCOMPARE(rows[1].outcome, AnswerOutcome::TimedOut);
+        QCOMPARE(rows[1].secondsUsed, 32);
+        QVERIFY(rows[1].hintOpened && !rows[0].hintOpened);
+        QCOMPARE(rows[2].outcome, AnswerOutcome::Left);
+        QCOMPARE(rows[2].maxSeconds, 30);
+        QVERIFY(rows[0].seriesStartedAt <= rows[0].answeredAt && rows[0].answeredAt <= rows[2].answeredAt);
+        QVERIFY(reader.answers(name + 'x').empty());
+        QCOMPARE(integrity(path), QStringLiteral("ok"));
+    }
+
+    // From every older layout to the current one, with the answers kept.
+    void migration_data()
+    {
+        QTest::addColumn<int>("layout");
+        QTest::addColumn<QStringList>("expected");
+        QTest::newRow("new file") << 0 << QStringList();
+        QTest::newRow("layout 1") << 1 << QStringList({"3:100", "9:0", "12:-", "5:50"});
+        QTest::newRow("current") << 2 << QStringList();
+    }
+    void migration()
+    {
+        QFETCH(int, layout);
+        QFETCH(QStringList, expected);
+        QTemporaryDir dir;
+        const QString path = dir.filePath("history.sqlite");
+        {
+            SqliteDb db;
+            QVERIFY(db.open(path, SqliteDb::Mode::ReadWriteCreate));
+            if (layout == 1) {
+                QVERIFY(HistorySchema::createVersion1(db));
+                QVERIFY(db.exec("INSERT INTO answers VALUES ('Ada', 1000, 30, 3, 100, 1001), ('Ada', 1000, 30, 9, 0, 1002),"
+                                "('Ada', 1000, 30, 12, NULL, 1003), ('Bo', 2000, 15, 5, 50, 2001)"));
+            } else if (layout == 2) {
+                QVERIFY(HistorySchema::bringUpToDate(db));
+            }
+        }
+        HistoryFile file;
+        QCOMPARE(file.open(path, 1000), HistoryFile::Result::Opened);
+        QCOMPARE(file.db().scalar("PRAGMA user_version"), qint64(HistorySchema::kCurrentVersion));
+        QCOMPARE(HistorySchema::inspect(file.db()), HistorySchema::Kind::Ours);
+        file.db().close();
+        const std::vector<AnswerRow> rows = HistoryReader(path).answers(std::nullopt);
+        QCOMPARE(degrees(rows), expected);
+        if (layout == 1) {
+            QCOMPARE(rows[0].outcome, AnswerOutcome::Right);
+            QCOMPARE(rows[1].outcome, AnswerOutcome::TimedOut);
+            QCOMPARE(rows[2].outcome, AnswerOutcome::Left);
+            QCOMPARE(rows[3].wrongClicks, 2);
+            QCOMPARE(rows[3].player, QStringLiteral("Bo"));
+            QCOMPARE(rows[3].maxSeconds, 15);
+            QCOMPARE(HistoryReader(path).seriesAverages(std::nullopt).size(), std::size_t(2));
+        }
+        // Played on after the move up.
+        record(path, "Ada", {right(1, 25)});
+        QCOMPARE(HistoryReader(path).answers(std::nullopt).size(), std::size_t(expected.size() + 1));
+    }
+
+    // A file that is not our history is kept aside byte for byte; a fresh one records, and the player is told once.
+    void unreadableKeptAside_data()
+    {
+        QTest::addColumn<QByteArray>("sql");       // made as a database by these statements, when not empty
+        QTest::addColumn<QByteArray>("contents");  // else written as these bytes
+        QTest::newRow("text file") << QByteArray() << QByteArray("player,degree\nAda,100\n");
+        QTest::newRow("zeros") << QByteArray() << QByteArray(8192, '\0');
+        QTest::newRow("another program's database") << QByteArray("CREATE TABLE notes(x); INSERT INTO notes VALUES (1);")
+                                                     << QByteArray();
+        QTest::newRow("a newer layout") << QByteArray("PRAGMA application_id = 1448627282; PRAGMA user_version = 9;"
+                                                      "CREATE TABLE t(x);")
+                                        << QByteArray();
+        QTest::newRow("damaged page") << QByteArray("damage") << QByteArray();
+    }
+    void unreadableKeptAside()
+    {
+        QFETCH(QByteArray, sql);
+        QFETCH(QByteArray, contents);
+        QTemporaryDir dir;
+        const QString path = dir.filePath("history.sqlite");
+        if (sql == "damage") {
+            std::vector<AnswerRecord> many;
+            for (int i = 0; i < 400; ++i)
+                many.push_back(right(i % 100 + 1, 100));
+            record(path, "Ada", many);
+            {  // folded into the main file, so the damage below is all there is
+                SqliteDb db;
+                QVERIFY(db.open(path, SqliteDb::Mode::ReadWriteCreate));
+                QVERIFY(db.exec("PRAGMA wal_checkpoint(TRUNCATE); PRAGMA journal_mode = DELETE"));
+            }
+            QByteArray file = bytes(path);
+            QVERIFY(file.size() > 3 * 4096);
+            file.replace(2 * 4096, 4096, QByteArray(4096, '\x5a'));
+            QVERIFY(put(path, file));
+        } else if (!sql.isEmpty()) {
+            SqliteDb db;
+            QVERIFY(db.open(path, SqliteDb::Mode::ReadWriteCreate));
+            QVERIFY(db.exec(sql.constData()));
+        } else {
+            QVERIFY(put(path, contents));
+        }
+        const QByteArray before = bytes(path);
+
+        QStringList notices;
+        record(path, "Ada", {right(2, 100)}, &notices);
+        record(path, "Ada", {right(3, 50)}, &notices);
+        QCOMPARE(notices.size(), 1);
+        const QStringList aside = QDir(dir.path()).entryList({"history.sqlite.unreadable-*"});
+        QCOMPARE(aside.filter(QRegularExpression("unreadable-[0-9-]+$")).size(), 1);
+        QVERIFY2(notices[0].contains(aside.filter(QRegularExpression("[0-9]$"))[0]), qPrintable(notices[0]));
+        QCOMPARE(bytes(dir.filePath(aside.filter(QRegularExpression("[0-9]$"))[0])), before);
+        QCOMPARE(degrees(HistoryReader(path).answers("Ada")), QStringList({"2:100", "3:50"}));
+        QCOMPARE(integrity(path), QStringLiteral("ok"));
+    }
+
+    // Where nothing can be written the play goes on: the player is told once, and what was kept stays.
+    void unwritable_data()
+    {
+        QTest::addColumn<QString>("where");
+        QTest::newRow("read-only folder") << QStringLiteral("readonly");
+        QTest::newRow("full disk") << QStringLiteral("full");
+        QTest::newRow("locked by another program") << QStringLiteral("locked");
+    }
+    void unwritable()
+    {
+        QFETCH(QString, where);
+        QTemporaryDir dir;
+        QString path = dir.filePath("history.sqlite");
+        QString mountPoint;
+        const auto unmount = qScopeGuard([&] {
+            if (!mountPoint.isEmpty())
+                umount2(QFile::encodeName(mountPoint).constData(), MNT_DETACH);
+        });
+        if (where == "readonly") {
+            // A read-only file system: no one, root included, writes there.
+            mountPoint = dir.filePath("readonly");
+            QDir().mkpath(mountPoint);
+            if (mount("tmpfs", QFile::encodeName(mountPoint).constData(), "tmpfs", MS_RDONLY, "size=64k") != 0)
+                QSKIP("no tmpfs can be mounted here (not root?)");
+            path = mountPoint + "/Vexlor/history.sqlite";
+        } else if (where == "full") {
+            mountPoint = dir.filePath("small");
+            QDir().mkpath(mountPoint);  // a small disk of its own, filled up below
+            if (mount("tmpfs", QFile::encodeName(mountPoint).constData(), "tmpfs", 0, "size=256k") != 0)
+                QSKIP("no tmpfs can be mounted here (not root?)");
+            path = mountPoint + "/history.sqlite";
+            record(path, "Ada", {right(1, 100), right(2, 75)});
+            QFile filler(mountPoint + "/filler");  // the disk filled up by something else
+            QVERIFY(filler.open(QIODevice::WriteOnly));
+            while (filler.write(QByteArray(4096, 'f')) > 0 && filler.flush()) {
+            }
+        }
+        std::unique_ptr<SqliteDb> holder;
+        if (where == "locked") {
+            record(path, "Ada", {right(1, 100), right(2, 75)});
+            holder = std::make_unique<SqliteDb>();
+            QVERIFY(holder->open(path, SqliteDb::Mode::ReadWriteCreate));
+            QVERIFY(holder->exec("BEGIN EXCLUSIVE"));
+        }
+
+        QStringList notices;
+        QElapsedTimer played;
+        played.start();
+        std::vector<AnswerRecord> more;
+        for (int q = 10; q < 10 + 8; ++q)
+            more.push_back(right(q, 100));
+        record(path, "Ada", more, &notices);
+        QCOMPARE(notices.size(), 1);
+        QVERIFY2(notices[0].contains("Play goes on"), qPrintable(notices[0]));
+        holder.reset();
+        QFile::remove(mountPoint + "/filler");  // room again, to read what was kept
+        if (where != "readonly") {
+            QStringList kept = degrees(HistoryReader(path).answers("Ada")).mid(0, 2);
+            QCOMPARE(kept, QStringList({"1:100", "2:75"}));
+            QCOMPARE(integrity(path), QStringLiteral("ok"));
+        }
+    }
+
+    // Two games at once: each waits for the other's write, and no answer is lost.
+    void twoGamesAtOnce()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("history.sqlite");
+        constexpr int kAnswers = 150;
+        QProcess games[2];
+        for (int g = 0; g < 2; ++g)
+            games[g].start(QCoreApplication::applicationFilePath(),
+                           {"--play", path, QStringLiteral("game %1").arg(g), QString::number(kAnswers)});
+        for (QProcess &game : games) {
+            QVERIFY(game.waitForFinished(120000));
+            QCOMPARE(game.exitCode(), 0);
+            QCOMPARE(game.readAllStandardError(), QByteArray());
+        }
+        HistoryReader reader(path);
+        QCOMPARE(reader.answers(QStringLiteral("game 0")).size(), std::size_t(kAnswers));
+        QCOMPARE(reader.answers(QStringLiteral("game 1")).size(), std::size_t(kAnswers));
+        QCOMPARE(integrity(path), QStringLiteral("ok"));
+    }
+
+    // Killed at each system call of one answer's write: a sound file with every earlier answer.
+    void killedWhileWriting()
+    {
+        const QString strace = QStandardPaths::findExecutable("strace");
+        if (strace.isEmpty())
+            QSKIP("strace is not installed; the kill check did not run");
+        QTemporaryDir dir, aside;
+        const QString path = dir.filePath("history.sqlite"), seed = aside.filePath("seed.sqlite");
+        const QString log = aside.filePath("trace.log");
+        record(seed, "Ada", {right(1, 100), right(2, 75), right(3, 50)});
+        {
+            SqliteDb db;  // one file, no journal beside it, to copy
+            QVERIFY(db.open(seed, SqliteDb::Mode::ReadWriteCreate));
+            QVERIFY(db.exec("PRAGMA wal_checkpoint(TRUNCATE)"));
+        }
+        const QByteArray seedBytes = bytes(seed);
+        qputenv("ASAN_OPTIONS", "detect_leaks=0");
+        const auto run = [&](const QString &injection) {
+            for (const QString &name : QDir(dir.path()).entryList(QDir::Files | QDir::Hidden))
+                QFile::remove(dir.filePath(name));
+            put(path, seedBytes);
+            QProcess probe;
+            probe.start(strace, {"-qq", "-o", log, "-e", injection.isEmpty() ? "trace=all" : "inject=" + injection,
+                                 "--", QCoreApplication::applicationFilePath(), "--probe", path});
+            return probe.waitForFinished(30000) && probe.exitStatus() == QProcess::NormalExit ? probe.exitCode() : -1;
+        };
+        QCOMPARE(run(QString()), 0);
+        QCOMPARE(HistoryReader(path).answers("Ada").size(), std::size_t(4));
+
+        static const QRegularExpression call("^(\\w+)\\(");
+        std::map<QString, int> calls;
+        QStringList steps;
+        for (const QString &line : QString::fromLocal8Bit(bytes(log)).split(u'\n')) {
+            const QString name = call.match(line).captured(1);
+            const int n = name.isEmpty() ? 0 : ++calls[name];
+            if (n > 0 && (!steps.isEmpty() || (name != "execve" && line.contains(path))))
+                steps << name + ':' + QString::number(n);
+        }
+        QVERIFY(steps.size() > 10);
+        QSet<int> counts;
+        for (const QString &step : std::as_const(steps)) {
+            run(step.section(u':', 0, 0) + ":signal=SIGKILL:when=" + step.section(u':', 1));
+            QCOMPARE(integrity(path), QStringLiteral("ok"));
+            const QStringList kept = degrees(HistoryReader(path).answers("Ada"));
+            QVERIFY2(kept.mid(0, 3) == QStringList({"1:100", "2:75", "3:50"}), qPrintable(step));
+            counts.insert(int(kept.size()));
+        }
+        QCOMPARE(counts, QSet<int>({3, 4}));  // the kills fell both before and after the answer was committed
+    }
+
+    // The colours' source: the last three tries of each question, for one player or all; the weakest first.
+    void masteryAndWeakest()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("history.sqlite");
+        record(path, "Ada", {right(5, 25), right(5, 25), right(5, 100), right(5, 100), right(5, 100),
+                             answer(8, AnswerOutcome::TimedOut, 0), right(9, 50), answer(9, AnswerOutcome::Left, 0)});
+        record(path, "Bo", {right(8, 100), right(8, 100), right(20, 75)});
+        HistoryReader reader(path);
+        const auto text = [](const std::vector<QuestionMastery> &list) {
+            QStringList out;
+            for (const QuestionMastery &m : list)
+                out << QStringLiteral("%1:%2x%3").arg(m.question).arg(m.average).arg(m.tries);
+            return out.join(' ');
+        };
+        QCOMPARE(text(reader.mastery("Ada")), QStringLiteral("5:100x3 8:0x1 9:25x2"));
+        QCOMPARE(text(reader.mastery(std::nullopt)), QStringLiteral("5:100x3 8:66.6667x3 9:25x2 20:75x1"));
+        QCOMPARE(text(HistoryReader::weakest(reader.mastery("Ada"), 10)), QStringLiteral("8:0x1 9:25x2 5:100x3"));
+        QCOMPARE(text(HistoryReader::weakest(reader.mastery(std::nullopt), 2)), QStringLiteral("9:25x2 8:66.6667x3"));
+        QVERIFY(reader.mastery("Cy").empty());
+        const std::vector<SeriesAverage> series = reader.seriesAverages(std::nullopt);
+        QCOMPARE(series.size(), std::size_t(2));
+        QCOMPARE(series[0].answers, 8);
+        QCOMPARE(series[0].average, (25 + 25 + 100 * 3 + 0 + 50 + 0) / 8.0);
+        QCOMPARE(series[1].average, 275 / 3.0);
+
+        HistoryWriter writer(path);  // forgetting one player leaves the other whole
+        writer.start();
+        writer.forgetPlayer("Ada");
+        QVERIFY(writer.waitIdle(10000));
+        QVERIFY(HistoryReader(path).answers("Ada").empty());
+        QCOMPARE(HistoryReader(path).answers(std::nullopt).size(), std::size_t(3));
+    }
+
+    void csv_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("field");
+        QTest::newRow("plain") << "Ada" << "Ada";
+        QTest::newRow("comma") << "Lovelace, Ada" << "\"Lovelace, Ada\"";
+        QTest::newRow("quotes") << "say \"hi\"" << "\"say \"\"hi\"\"\"";
+        QTest::newRow("line break") << "a\nb" << "\"a\nb\"";
+        QTest::newRow("formula") << "=HYPERLINK(1)" << "'=HYPERLINK(1)";
+        QTest::newRow("minus and comma") << "-1,2" << "\"'-1,2\"";
+        QTest::newRow("empty") << "" << "";
+    }
+    void csv()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, field);
+        QCOMPARE(CsvExport::field(name), field);
+        AnswerRow row;
+        row.player = name;
+        row.question = 2;
+        row.degree = 75;
+        row.outcome = AnswerOutcome::Right;
+        row.wrongClicks = 1;
+        QBuffer buffer;
+        QVERIFY(buffer.open(QIODevice::WriteOnly));
+        QVERIFY(CsvExport::write(buffer, {row}, {"", "One", "Two, Three"}));
+        const QString text = QString::fromUtf8(buffer.data());
+        QVERIFY(buffer.data().startsWith("\xEF\xBB\xBFplayer,series started,"));
+        QVERIFY2(text.contains("\r\n" + field + ",") && text.contains(",2,\"Two, Three\",right,75,1,0,no,"),
+                 qPrintable(text));
+        QVERIFY(text.endsWith("\r\n"));
+    }
+};
+
+int main(int argc, char *argv[])
+{
+    // `--probe FILE`: one series and one answer written as the game writes them, then the end.
+    if (argc == 3 && qstrcmp(argv[1], "--probe") == 0) {
+        HistoryWriter writer(QString::fromLocal8Bit(argv[2]));  // never started: written on this thread at the end
+        writer.seriesStarted("Ada", 30);
+        writer.questionEnded(right(4, 100));
+        return 0;
+    }
+    // `--play FILE NAME COUNT`: a game recording COUNT answers as fast as it can.
+    if (argc == 5 && qstrcmp(argv[1], "--play") == 0) {
+        QCoreApplication app(argc, argv);
+        HistoryWriter writer(QString::fromLocal8Bit(argv[2]));
+        QObject::connect(&writer, &HistoryWriter::notice, [](const QString &text) { qWarning("%s", qPrintable(text)); });
+        writer.start();
+        writer.seriesStarted(QString::fromLocal8Bit(argv[3]), 30);
+        for (int i = 0; i < atoi(argv[4]); ++i) {
+            writer.questionEnded(right(i % 100 + 1, 100));
+            if (i % 10 == 0)
+                writer.waitIdle(10000);  // interleaved with the other game's writes
+        }
+        writer.waitIdle(60000);
+        QCoreApplication::processEvents();  // hands over any notice
+        return 0;
+    }
+    QCoreApplication app(argc, argv);
+    TestStore test;
+    return QTest::qExec(&test, argc, argv);
+}
+#include "tst_store.moc"
