@@ -13,6 +13,7 @@
 #include "RecordingCues.h"
 #include "ResultRows.h"
 #include "ScriptedClock.h"
+#include "WordList.h"
 
 #include <QAbstractItemView>
 #include <QAccessible>
@@ -35,10 +36,13 @@
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QStyle>
+#include <QStyleOptionComboBox>
 #include <QTest>
 #include <QTextEdit>
 #include <QTimer>
+#include <QWheelEvent>
 
+#include <cmath>
 #include <memory>
 
 // The windows as a player meets them, with the mouse or the keyboard alone: where everything
@@ -49,7 +53,8 @@ class TestForm1 : public QObject {
     Q_OBJECT
 
 private:
-    // Why the control's text does not show whole in it, or an empty string.
+    // Why the control's text does not show whole in it at a readable size, or an empty string. A line
+    // cut with "…" is whole in its tool tip (and a label's name); a text of several lines may scroll.
     static QString overflow(QWidget *control)
     {
         const QFontMetrics metrics = control->fontMetrics();
@@ -66,11 +71,31 @@ private:
             needed = {metrics.horizontalAdvance(text), metrics.tightBoundingRect(text).height()};
         } else if (auto *area = qobject_cast<QTextEdit *>(control)) {
             text = area->toPlainText();
-            room = area->verticalScrollBar()->isVisible() ? QSize() : area->viewport()->size();
+            const QScrollBar *bar = area->verticalScrollBar();
+            room = area->viewport()->size() + QSize(0, bar->isVisible() ? bar->maximum() : 0);
             needed = QSizeF(area->document()->idealWidth(), area->document()->size().height()).toSize();
         } else if (qobject_cast<QPushButton *>(control)) {
             needed = {metrics.horizontalAdvance(text) + 8, metrics.height()};
+        } else if (auto *combo = qobject_cast<QComboBox *>(control)) {
+            // Whichever entry is picked shows whole in the box beside its arrow.
+            QStyleOptionComboBox option;
+            option.initFrom(combo);
+            room = combo->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, combo).size();
+            text = combo->placeholderText();
+            for (int i = 0; i < combo->count(); ++i) {
+                if (metrics.horizontalAdvance(combo->itemText(i)) > metrics.horizontalAdvance(text))
+                    text = combo->itemText(i);
+            }
+            needed = {metrics.horizontalAdvance(text), metrics.height()};
+        } else {
+            return QString();
         }
+        if (!text.isEmpty() && control->font().pointSizeF() < 8)
+            return QStringLiteral("%1 at %2 pt").arg(control->objectName()).arg(control->font().pointSizeF());
+        const QString cut = text.endsWith(u'\u2026') ? text.chopped(1) : QString();
+        if (!cut.isEmpty() && (!control->toolTip().startsWith(cut) || control->toolTip().size() <= cut.size() ||
+                               (qobject_cast<QLabel *>(control) && control->accessibleName() != control->toolTip())))
+            return QStringLiteral("%1 cut to '%2' without the whole text").arg(control->objectName(), text);
         return needed.width() > room.width() || needed.height() > room.height()
                    ? QStringLiteral("%1 too small for '%2'").arg(control->objectName(), text)
                    : QString();
@@ -211,6 +236,7 @@ private slots:
         QVERIFY(qGray(ground.pixel(box.center().x(), box.top())) < 128);
         // The buttons show their colours; the open time list is red like the closed box.
         QVERIFY(evenFaces(m_form.get()));
+        QCOMPARE(unfit(m_form.get()), QString());
         combo->showPopup();
         const int red = pixelsOf(combo->view(), Qt::red).first, black = pixelsOf(combo->view(), Qt::black).first;
         combo->hidePopup();
@@ -423,6 +449,68 @@ private slots:
         }
     }
 
+    // Texts that do not fit at their own size: never below 8 pt, cut with "…" on one line (whole in the
+    // tool tip and the name a screen reader reads), wrapped and scrolling in a box of several lines.
+    void readableTexts_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("question");  // whose hint is shown, or 0
+        QTest::newRow("60-character name") << QStringLiteral("Bartholomew Fitzgerald-Montgomery Ravenscroft of Lyme Regis") << 0;
+        QTest::newRow("longest hint") << QStringLiteral("Al") << 45;
+        QTest::newRow("second-longest hint") << QStringLiteral("Al") << 5;
+    }
+    void readableTexts()
+    {
+        QFETCH(QString, name);
+        QFETCH(int, question);
+        start(name);
+        auto *label3 = control<QLabel>("Label3");
+        const QString whole = QStringLiteral("Name: ") + name;
+        QVERIFY2(label3->text() == whole || (label3->toolTip() == whole && label3->accessibleName() == whole),
+                 qPrintable(label3->text()));
+        if (question > 0) {
+            auto *list = control<QListWidget>("List1");
+            QListWidgetItem *item = list->item(question - 1);
+            list->scrollToItem(item);
+            QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(item).center());
+            QTest::mouseClick(control("Command5"), Qt::LeftButton);
+            QCOMPARE(control<QTextEdit>("Text5")->toPlainText(), QuestionBank::hint(question));
+        }
+        QCOMPARE(unfit(m_form.get()), QString());
+    }
+
+    // Before Start the word list is disabled and looks it, yet reads at a contrast of 3 : 1 or more; no
+    // two rows look alike, however the list's width cuts the terms.
+    void wordListBeforeStart()
+    {
+        auto *list = control<WordList>("List1");
+        QVERIFY(!list->isEnabled());
+        QMap<QByteArray, int> looks;
+        double contrast = 21;
+        for (int row = 0; row < list->count(); ++row) {
+            list->scrollToItem(list->item(row));
+            const QImage shot = list->viewport()->grab(list->visualItemRect(list->item(row))).toImage();
+            const QByteArray bytes(reinterpret_cast<const char *>(shot.constBits()), shot.sizeInBytes());
+            QVERIFY2(!looks.contains(bytes), qPrintable(QStringLiteral("'%1' looks like '%2'")
+                                                            .arg(list->item(row)->text(),
+                                                                 list->item(looks.value(bytes))->text())));
+            looks.insert(bytes, row);
+            // The ground is the corner's colour; the text's strongest pixel against it sets the row's contrast.
+            const auto luminance = [](QColor c) {
+                const auto linear = [](double v) { return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
+                return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) + 0.0722 * linear(c.blueF());
+            };
+            const double ground = luminance(shot.pixelColor(0, 0));
+            double darkest = ground;
+            for (int y = 0; y < shot.height(); ++y)
+                for (int x = 0; x < shot.width(); ++x)
+                    darkest = std::min(darkest, luminance(shot.pixelColor(x, y)));
+            contrast = std::min(contrast, (ground + 0.05) / (darkest + 0.05));
+            QVERIFY(list->shownText(row) == list->item(row)->text() || list->shownText(row).contains(u'\u2026'));
+        }
+        QVERIFY2(contrast >= 3 && contrast < 7, qPrintable(QString::number(contrast)));
+    }
+
     void helpThenResults()
     {
         Form2 viewer;
@@ -470,6 +558,20 @@ private slots:
             QVERIFY2(ink == !all.at(offset).isSpace(), qPrintable(QString::number(offset - row)));
         }
 
+        // A long table scrolls, by the wheel anywhere over its text too, until its last row is in view.
+        viewer.mresult(rowsAfter(100));
+        const int rowHeight = table->contentHeight() / int(table->lines().size());
+        const QPointF over = table->mapFrom(&viewer, QPointF(viewer.width() / 3, viewer.height() / 2));
+        for (int notch = 0; notch < 200 && scroll->value() < scroll->maximum(); ++notch) {
+            QWheelEvent wheel(over, table->mapToGlobal(over), QPoint(), QPoint(0, -120), Qt::NoButton, Qt::NoModifier,
+                              Qt::NoScrollPhase, false);
+            QApplication::sendEvent(table, &wheel);
+        }
+        QCOMPARE(scroll->value(), scroll->maximum());
+        const int lastRowEnd = table->y() + table->contentHeight();
+        QVERIFY2(lastRowEnd <= viewer.height() && lastRowEnd > viewer.height() - rowHeight,
+                 qPrintable(QStringLiteral("%1 of %2").arg(lastRowEnd).arg(viewer.height())));
+
         // Scroll down, close, show again: written anew from the top, seen at the old offset.
         scroll->setValue(3000);
         QCOMPARE(table->y(), -200);
@@ -510,9 +612,20 @@ private slots:
         const QRect panel = splash->findChild<QWidget *>(QStringLiteral("Frame1"))->rect();
         const QRect icon = splash->findChild<QWidget *>(QStringLiteral("Im1"))->geometry();
         for (QLabel *label : splash->findChildren<QLabel *>()) {
-            QVERIFY2(label->text().isEmpty() || (panel.contains(label->geometry()) &&
-                                                 (label->wordWrap() || !label->geometry().intersects(icon))),
+            QVERIFY2(label->text().isEmpty() || panel.contains(label->geometry()), qPrintable(label->objectName()));
+            // A heading's letters keep a few pixels' air from the icon.
+            const QFontMetrics metrics = label->fontMetrics();
+            const QRect ink = metrics.tightBoundingRect(label->text())
+                                  .translated(label->geometry().topLeft() + QPoint(0, metrics.ascent()));
+            QVERIFY2(label->text().isEmpty() || label->wordWrap() || !ink.adjusted(-3, -3, 3, 3).intersects(icon),
                      qPrintable(label->objectName()));
+        }
+        // The paragraphs of one font share one size, and so do the headings of one font.
+        for (const QStringList &kind : {QStringList{"Label3", "Label5", "Label4", "Label6"},
+                                        QStringList{"lblCompanyProduct(0)", "Label1", "lblCompanyProduct(1)"}}) {
+            for (const QString &name : kind)
+                QCOMPARE(splash->findChild<QLabel *>(name)->font().pointSizeF(),
+                         splash->findChild<QLabel *>(kind.first())->font().pointSizeF());
         }
         const auto pictures = splash->findChildren<QLabel *>(QRegularExpression(QStringLiteral("^Im[23]$")));
         QCOMPARE(pictures.size(), 2);

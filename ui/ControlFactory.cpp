@@ -14,12 +14,17 @@
 #include <QTextEdit>
 #include <QTextOption>
 
+#include <limits>
+
 namespace ControlFactory {
 
 namespace {
 
 // The font a box was built with, where every new text starts from.
 constexpr char kDesignFont[] = "designFont";
+// A label's text as given, and whether it shows cut short.
+constexpr char kWholeText[] = "wholeText";
+constexpr char kCut[] = "cutShort";
 // Qt keeps two pixels between a line box's contents and its text; we keep
 // three more, so a text never touches the box's edge.
 constexpr int kLineTextMargin = 2 + 3;
@@ -36,6 +41,22 @@ void setTextColours(QWidget *widget, const QColor &text, const QColor &ground)
     palette.setColor(QPalette::Text, text);
     palette.setColor(QPalette::Base, ground);
     widget->setPalette(palette);
+}
+
+// Shows a label's text, on one line cut with "…" where it is wider than the
+// room even at the smallest size; the whole text is then its tool tip and the
+// name a screen reader reads.
+void showWhole(QLabel *label, const QString &text, int width)
+{
+    const QFontMetrics metrics(label->font());
+    const bool cut = !label->wordWrap() && metrics.horizontalAdvance(text) > width;
+    label->setProperty(kWholeText, text);
+    label->setText(cut ? metrics.elidedText(text, Qt::ElideRight, width) : text);
+    if (cut || label->property(kCut).toBool()) {
+        label->setToolTip(cut ? text : QString());
+        label->setAccessibleName(cut ? text : QString());
+    }
+    label->setProperty(kCut, cut);
 }
 
 }  // namespace
@@ -65,21 +86,43 @@ void setGround(QWidget *widget, const QColor &ground)
     widget->setAutoFillBackground(true);
 }
 
+QString wholeText(const QLabel *label)
+{
+    const QVariant whole = label->property(kWholeText);
+    return whole.isValid() ? whole.toString() : label->text();
+}
+
+void fitTogether(const std::vector<std::pair<QLabel *, QSize>> &labels)
+{
+    double size = std::numeric_limits<double>::max();
+    for (const auto &[label, box] : labels) {
+        const QString text = wholeText(label);
+        const QFont fitted = shrunkUntil(label->font(), [&](const QFont &font) {
+            const QFontMetrics metrics(font);
+            if (!label->wordWrap())
+                return metrics.horizontalAdvance(text) <= box.width();
+            const QRect needed = metrics.boundingRect(QRect(QPoint(), box), Qt::TextWordWrap, text);
+            return needed.height() <= box.height() && needed.width() <= box.width();
+        });
+        size = std::min(size, fitted.pointSizeF());
+    }
+    for (const auto &[label, box] : labels) {
+        QFont font = label->font();
+        font.setPointSizeF(size);
+        label->setFont(font);
+        showWhole(label, wholeText(label), box.width());
+    }
+}
+
 void fitToBox(QLabel *label, const QSize &box)
 {
-    label->setFont(shrunkUntil(label->font(), [&](const QFont &font) {
-        const QFontMetrics metrics(font);
-        if (!label->wordWrap())
-            return metrics.horizontalAdvance(label->text()) <= box.width();
-        const QRect needed = metrics.boundingRect(QRect(QPoint(), box), Qt::TextWordWrap, label->text());
-        return needed.height() <= box.height() && needed.width() <= box.width();
-    }));
+    fitTogether({{label, box}});
 }
 
 void setFittedText(QLabel *label, const QString &text, const QSize &room)
 {
     label->setFont(label->property(kDesignFont).value<QFont>());
-    label->setText(text);
+    label->setProperty(kWholeText, text);
     fitToBox(label, room);
 }
 
@@ -94,7 +137,11 @@ void setFittedText(QLineEdit *box, const QString &text)
                metrics.tightBoundingRect(text).height() <= contents.height();
     });
     box->setFont(font);
-    box->setText(text);
+    const QFontMetrics metrics(font);
+    const int width = contents.width() - 2 * kLineTextMargin;
+    const bool cut = metrics.horizontalAdvance(text) > width;
+    box->setText(cut ? metrics.elidedText(text, Qt::ElideRight, width) : text);
+    box->setToolTip(cut ? text : QString());
 }
 
 void setFittedText(QTextEdit *area, const QString &text)

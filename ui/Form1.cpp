@@ -45,6 +45,7 @@ const QColor kLilac(192, 192, 255);
 const QColor kPaleYellow(255, 255, 128);
 const QColor kRed(Qt::red);
 const QColor kBlue(Qt::blue);
+const QColor kDisabledText(96, 96, 96);
 
 void applyText(QLineEdit *box, const TextBox &data, std::uint32_t &appliedWrites)
 {
@@ -123,6 +124,8 @@ void Form1::buildGame(QWidget *client)
     m_list1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     QPalette listPalette = m_list1->palette();
     listPalette.setColor(QPalette::Base, kLilac);
+    // Until Start the list is disabled: grey, yet dark enough on lilac to read (3.6 : 1).
+    listPalette.setColor(QPalette::Disabled, QPalette::Text, kDisabledText);
     m_list1->setPalette(listPalette);
 
     m_command5 = button(client, {9360, 4200, 1905, 435}, QStringLiteral("Hints"), kLilac, arial(12));
@@ -171,7 +174,6 @@ void Form1::buildStartPanel(QWidget *client)
 
     QLabel *label7 = label(m_frame2, {960, 240, 1095, 495}, QStringLiteral("Name"), kRed, arial(14.25, true));
     label7->setObjectName(QStringLiteral("Label7"));
-    fitToBox(label7, QSize(twipsToPixels(1845 - 960), label7->height()));  // the room before the name box
     m_text7 = lineBox(m_frame2, {1845, 240, 5720, 450}, Qt::black, Qt::white, arial(14.25), Qt::AlignLeft);
     m_text7->setObjectName(QStringLiteral("Text7"));
     m_text7->setAccessibleName(QStringLiteral("Name"));
@@ -180,7 +182,9 @@ void Form1::buildStartPanel(QWidget *client)
     QLabel *label8 = label(m_frame2, {960, 1080, 6255, 375}, QStringLiteral("Maximum time for question (in seconds)"),
                            kRed, arial(14.25, true));
     label8->setObjectName(QStringLiteral("Label8"));
-    fitToBox(label8, QSize(twipsToPixels(6765 - 960), label8->height()));  // the room before the time box
+    // The panel's two captions in one size, each within the room before its box.
+    fitTogether({{label7, QSize(twipsToPixels(1845 - 960), label7->height())},
+                 {label8, QSize(twipsToPixels(6765 - 960), label8->height())}});
 
     // A list to pick from, never a box to type in: what it shows is what counts.
     m_combo1 = new QComboBox(m_frame2);
@@ -289,12 +293,12 @@ void Form1::applyControls()
 {
     const Form1Controls &c = m_quiz.state().controls;
     setWindowTitle(c.caption);
-    const bool headingChanged = m_label1->text() != c.Label1.caption || (!c.Frame2Visible && !m_frame2->isHidden());
+    const bool headingChanged = wholeText(m_label1) != c.Label1.caption || (!c.Frame2Visible && !m_frame2->isHidden());
     const std::array<std::uint32_t, 6> writesBefore = m_textWrites;
     if (m_frame2->isHidden() == c.Frame2Visible)
         applyStartPanel(c.Frame2Visible);
 
-    if (m_label1->text() != c.Label1.caption) {
+    if (wholeText(m_label1) != c.Label1.caption) {
         // Sized to its text; the longest terms shrink a little so the heading
         // ends before the word list instead of running under it.
         setFittedText(m_label1, c.Label1.caption, QSize(twipsToPixels(9345 - 105) - 4, m_label1->height()));
@@ -305,10 +309,10 @@ void Form1::applyControls()
     const QString heading = c.Frame2Visible ? QString() : c.Label1.caption;
     if (m_label1->accessibleName() != heading)
         m_label1->setAccessibleName(heading);
-    if (m_label2->text() != c.Label2.caption)
+    if (wholeText(m_label2) != c.Label2.caption)
         setFittedText(m_label2, c.Label2.caption, m_label2->size());
     m_label2->setVisible(c.Label2.visible);
-    if (m_label3->text() != c.Label3.caption)
+    if (wholeText(m_label3) != c.Label3.caption)
         setFittedText(m_label3, c.Label3.caption, m_label3->size());
     m_label3->setVisible(c.Label3.visible);
 

@@ -10,8 +10,11 @@
 #include "ScreenFit.h"
 #include "Twips.h"
 
+#include <QCoreApplication>
 #include <QPushButton>
 #include <QScrollBar>
+
+#include <algorithm>
 
 using namespace ControlFactory;
 
@@ -68,6 +71,7 @@ Form2::Form2(QWidget *parent) : QWidget(parent, Qt::Window)
     m_picture1->setAccessibleName(QStringLiteral("Results"));
     m_picture1->setGeometry(twipsRect(0, 0, 7695, kResultSurfaceHeight));
     m_picture1->setFont(dialogFont());
+    m_picture1->installEventFilter(this);  // the wheel over the table scrolls it, as over its scroll bar
     setGround(m_picture1, kCream);
 
     m_command1 = button(this, {6720, 5280, 765, 435}, QStringLiteral("Close"), QColor(255, 255, 0), dialogFont());
@@ -131,13 +135,21 @@ void Form2::mresult(const std::vector<PrintLine> &resultRows)
 }
 
 // The surface is 40000 twips tall, or taller when its rows need it; the scroll
-// bar counts in twips and its value is how far the surface is moved up.
+// bar counts in twips and its value is how far the surface is moved up. It
+// scrolls until the last row is in view, or as far as it already was.
 void Form2::fitResultSurface()
 {
     const int needed = m_picture1->contentHeight() * kTwipsPerPixel;
     const int height = std::max(kResultSurfaceHeight, needed);
     m_picture1->resize(m_picture1->width(), twipsToPixels(height));
-    m_vscroll1->setRange(0, height - kScrollViewHeight);
+    m_vscroll1->setRange(0, std::max({0, needed - kScrollViewHeight, m_vscroll1->value()}));
+}
+
+bool Form2::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_picture1 && event->type() == QEvent::Wheel)
+        return QCoreApplication::sendEvent(m_vscroll1, event);
+    return QWidget::eventFilter(watched, event);
 }
 
 void Form2::VScroll1_Change(int value)

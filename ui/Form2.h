@@ -23,6 +23,9 @@ public:
     void mhelp();                                           // the help text on the window's own surface
     void mresult(const std::vector<PrintLine> &resultRows);  // the table on the scrollable surface
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
     void VScroll1_Change(int value);
     void fitResultSurface();

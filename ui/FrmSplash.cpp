@@ -23,6 +23,7 @@ const QColor kBlue(0, 0, 255);
 const QColor kRed(Qt::red);
 constexpr int kPositionsPerPicture = 19;    // -2000 to 7000 twips in steps of 500
 constexpr int kStepMilliseconds = 24;       // a whole pass of 38 steps fits in its one-second tick
+constexpr int kAirBeforeIcon = 90;          // twips
 
 const char kRules1[] =
     "The program tries to help you to test your basic engineering knowledge's.  In this version there are {questions} "
@@ -37,11 +38,11 @@ const char kRules3[] =
     "be 0 %.   After you click on the ''Next question'' button you will see the total degree for the all previous "
     "questions. ";
 
+// A paragraph wrapped within its box; its size is set with the others of its kind.
 QLabel *wrappedLabel(QWidget *parent, const QRect &twips, const QString &text, const QColor &colour, const QFont &font)
 {
     QLabel *l = label(parent, twips, text, colour, font);
     l->setWordWrap(true);
-    fitToBox(l, l->size());
     return l;
 }
 
@@ -54,15 +55,17 @@ QPixmap sample(const CardSource &source, qreal devicePixelRatio)
     return Pictures::named(source.name + QStringLiteral(".png"));
 }
 
-// A heading sized to its text on one line from its top left corner, no wider
-// than the room it has before its right-hand neighbour.
-QLabel *sizedLabel(QWidget *parent, int left, int top, int room, const QString &text, const QColor &colour,
-                   const QFont &font)
+// Headings, each on one line from its top left corner and sized to its text,
+// no wider than the room (in twips) it has before its right-hand neighbour;
+// those given together share one size.
+void fitHeadings(const std::vector<std::pair<QLabel *, int>> &headings)
 {
-    QLabel *l = label(parent, {left, top, 15, 15}, text, colour, font);
-    fitToBox(l, QSize(twipsToPixels(room), QWIDGETSIZE_MAX));
-    l->adjustSize();
-    return l;
+    std::vector<std::pair<QLabel *, QSize>> boxes;
+    for (const auto &[heading, room] : headings)
+        boxes.emplace_back(heading, QSize(twipsToPixels(room), QWIDGETSIZE_MAX));
+    fitTogether(boxes);
+    for (const auto &[heading, room] : headings)
+        heading->adjustSize();
 }
 
 }  // namespace
@@ -83,32 +86,38 @@ FrmSplash::FrmSplash(QWidget *parent) : QWidget(parent, Qt::Tool | Qt::Frameless
 
     QFont underlined = arial(24, true);
     underlined.setUnderline(true);
-    sizedLabel(m_frame1, 105, 0, 5400, QStringLiteral("Quelro Programs:"), kBlue, underlined)
-        ->setObjectName(QStringLiteral("lblCompanyProduct(0)"));
-    sizedLabel(m_frame1, 5640, 75, 1680, QStringLiteral("Vexlor"), kRed, arial(24, true))
-        ->setObjectName(QStringLiteral("Label1"));
-    sizedLabel(m_frame1, 5640, 600, 1680, QStringLiteral("Version 1.0"), kBlue, arial(15.75, true))
-        ->setObjectName(QStringLiteral("Label2"));
+    QLabel *company = label(m_frame1, {105, 0, 15, 15}, QStringLiteral("Quelro Programs:"), kBlue, underlined);
+    company->setObjectName(QStringLiteral("lblCompanyProduct(0)"));
+    QLabel *product = label(m_frame1, {5640, 75, 15, 15}, QStringLiteral("Vexlor"), kRed, arial(24, true));
+    product->setObjectName(QStringLiteral("Label1"));
+    QLabel *version = label(m_frame1, {5640, 600, 15, 15}, QStringLiteral("Version 1.0"), kBlue, arial(15.75, true));
+    version->setObjectName(QStringLiteral("Label2"));
+    QLabel *thanks =
+        label(m_frame1, {720, 960, 15, 15}, QStringLiteral("Thank you for using Vexlor"), kBlue, arial(24, true));
+    thanks->setObjectName(QStringLiteral("lblCompanyProduct(1)"));
+    // The name and version keep some air before the icon, which begins 10 twips after their boxes.
+    fitHeadings({{company, 5400}, {product, 1680 - kAirBeforeIcon}, {thanks, 7400}});
+    fitHeadings({{version, 1680 - kAirBeforeIcon}});
     m_im1 = new QLabel(m_frame1);
     m_im1->setObjectName(QStringLiteral("Im1"));
     m_im1->setGeometry(twipsRect(7330, 75, 795, 840));
     m_im1->setScaledContents(true);
     m_im1->setPixmap(Pictures::named(devicePixelRatioF() > 1 ? QStringLiteral("icon-256.png") : QStringLiteral("icon.png")));
-    sizedLabel(m_frame1, 720, 960, 7400, QStringLiteral("Thank you for using Vexlor"), kBlue, arial(24, true))
-        ->setObjectName(QStringLiteral("lblCompanyProduct(1)"));
 
     const QColor text = palette().color(QPalette::WindowText);
     const QFont rules = arial(12, true);
-    wrappedLabel(m_frame1, {120, 1560, 7995, 1440}, QuestionBank::withQuestionTotal(QString::fromUtf8(kRules1)), text, rules)
-        ->setObjectName(QStringLiteral("Label3"));
-    wrappedLabel(m_frame1, {120, 3000, 7995, 1200}, QString::fromUtf8(kRules2), text, rules)
-        ->setObjectName(QStringLiteral("Label5"));
-    wrappedLabel(m_frame1, {120, 4320, 7995, 1200}, QString::fromUtf8(kRules3), text, rules)
-        ->setObjectName(QStringLiteral("Label4"));
+    QLabel *rules1 = wrappedLabel(m_frame1, {120, 1560, 7995, 1440}, QuestionBank::withQuestionTotal(QString::fromUtf8(kRules1)), text, rules);
+    rules1->setObjectName(QStringLiteral("Label3"));
+    QLabel *rules2 = wrappedLabel(m_frame1, {120, 3000, 7995, 1200}, QString::fromUtf8(kRules2), text, rules);
+    rules2->setObjectName(QStringLiteral("Label5"));
+    QLabel *rules3 = wrappedLabel(m_frame1, {120, 4320, 7995, 1200}, QString::fromUtf8(kRules3), text, rules);
+    rules3->setObjectName(QStringLiteral("Label4"));
     // "Thank you." and then the maker's contact on the line below.
-    wrappedLabel(m_frame1, {120, 5640, 7995, 720}, QStringLiteral("Thank you.\n") + Contact::line(), text,
-                 arial(12, true))
-        ->setObjectName(QStringLiteral("Label6"));
+    QLabel *thankYou =
+        wrappedLabel(m_frame1, {120, 5640, 7995, 720}, QStringLiteral("Thank you.\n") + Contact::line(), text, rules);
+    thankYou->setObjectName(QStringLiteral("Label6"));
+    // The paragraphs share their font, so they share one size too.
+    fitTogether({{rules1, rules1->size()}, {rules2, rules2->size()}, {rules3, rules3->size()}, {thankYou, thankYou->size()}});
     QLabel *warning = label(m_frame1, {80, 6480, 7935, 195},
                             QStringLiteral("Please report any error you find to ") + QLatin1String(Contact::kEmail),
                             QColor(192, 0, 0), arial(8.25, true));

@@ -19,6 +19,10 @@ public:
     // accessible name, so a term the list's width cuts short can still be read.
     void addTerms(const QStringList &terms);
 
+    // What a row shows: its term, or where that is too wide, the term cut with
+    // "…" where it differs from the terms that begin like it.
+    QString shownText(int row) const;
+
     // The selected row, or -1 when nothing is selected.
     int selectedRow() const;
 
@@ -29,7 +33,11 @@ signals:
 protected:
     void mouseDoubleClickEvent(QMouseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
 
 private:
+    void cutTerms();
+    int textWidth() const;
+
     QElapsedTimer m_lastTyped;  // since the last letter typed to search the list
 };
