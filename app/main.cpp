@@ -4,6 +4,7 @@
 #include "FixedSeedRandom.h"
 #include "Form1.h"
 #include "FrmSplash.h"
+#include "KeyboardPlay.h"
 #include "Pictures.h"
 #include "SoundCues.h"
 #include "SystemTimeOfDay.h"
@@ -39,6 +40,7 @@ int main(int argc, char *argv[])
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.quelro.Vexlor"));
     // Between the splash and the main window no window is shown; that must not end the program.
     QApplication::setQuitOnLastWindowClosed(false);
+    KeyboardPlay::install(&app);
 
     SystemTimeOfDay clock;
     FixedSeedRandom random;

@@ -4,8 +4,10 @@
 
 #include "KeptTextAccessible.h"
 #include "KeptTextSurface.h"
+#include "LetterSpacedAccessible.h"
 
 #include <QAccessibleWidget>
+#include <QLineEdit>
 #include <QWidget>
 
 namespace AccessibleRoles {
@@ -13,6 +15,7 @@ namespace AccessibleRoles {
 namespace {
 
 constexpr char kRoleProperty[] = "vexlorAccessibleRole";
+constexpr char kLetterSpacedProperty[] = "vexlorLetterSpaced";
 
 QAccessibleInterface *describe(const QString &, QObject *object)
 {
@@ -22,6 +25,8 @@ QAccessibleInterface *describe(const QString &, QObject *object)
     const QVariant role = widget->property(kRoleProperty);
     if (!role.isValid())
         return nullptr;
+    if (auto *box = qobject_cast<QLineEdit *>(widget); box && box->property(kLetterSpacedProperty).toBool())
+        return new LetterSpacedAccessible(box);
     if (auto *surface = qobject_cast<KeptTextSurface *>(widget))
         return new KeptTextAccessible(surface);
     return new QAccessibleWidget(widget, static_cast<QAccessible::Role>(role.toInt()));
@@ -33,10 +38,15 @@ void setRole(QWidget *widget, QAccessible::Role role)
 {
     QAccessible::installFactory(&describe);  // once: Qt ignores a factory it has
     widget->setProperty(kRoleProperty, static_cast<int>(role));
-    // With accessibility on, building the widget may already have described it
-    // in the generic way; forget that so the next look-up asks the factory.
-    if (QAccessible::isActive())
-        QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(QAccessible::queryAccessibleInterface(widget)));
+    // Building the widget, or naming it, may already have described it in the
+    // generic way; forget that so the next look-up asks the factory.
+    QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(QAccessible::queryAccessibleInterface(widget)));
+}
+
+void readLetterSpaced(QLineEdit *box)
+{
+    box->setProperty(kLetterSpacedProperty, true);
+    setRole(box, QAccessible::EditableText);
 }
 
 }  // namespace AccessibleRoles

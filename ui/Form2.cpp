@@ -9,6 +9,7 @@
 #include "ScreenFit.h"
 #include "Twips.h"
 
+#include <QKeyEvent>
 #include <QPushButton>
 #include <QScrollBar>
 
@@ -79,6 +80,7 @@ Form2::Form2(QWidget *parent) : QWidget(parent, Qt::Window)
     m_vscroll1->setSingleStep(300);
     m_vscroll1->setPageStep(6000);
     connect(m_vscroll1, &QScrollBar::valueChanged, this, &Form2::VScroll1_Change);
+    connect(m_picture1, &KeptTextSurface::caretLineChanged, this, &Form2::showCaretLine);
     fitResultSurface();
     ScreenFit::fit(this, ScreenFit::Placement::System);
 }
@@ -139,7 +141,27 @@ void Form2::fitResultSurface()
     m_vscroll1->setRange(0, height - kScrollViewHeight);
 }
 
+// The results line the caret moves to is scrolled into the view.
+void Form2::showCaretLine(const QRect &line)
+{
+    const int top = -m_picture1->y();
+    const int viewHeight = twipsToPixels(kScrollViewHeight);
+    if (line.top() < top)
+        m_vscroll1->setValue(line.top() * kTwipsPerPixel);
+    else if (line.bottom() >= top + viewHeight)
+        m_vscroll1->setValue((line.bottom() + 1 - viewHeight) * kTwipsPerPixel);
+}
+
 void Form2::VScroll1_Change(int value)
 {
     m_picture1->move(0, -twipsToPixels(value));
+}
+
+void Form2::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        m_command1->click();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }

@@ -23,10 +23,15 @@ public:
     void mhelp();                                           // the help text on the window's own surface
     void mresult(const std::vector<PrintLine> &resultRows);  // the table on the scrollable surface
 
+protected:
+    // Escape closes the viewer as "Close" does.
+    void keyPressEvent(QKeyEvent *event) override;
+
 private:
     void VScroll1_Change(int value);
     void fitResultSurface();
     void fitHelpText();
+    void showCaretLine(const QRect &line);
 
     KeptTextSurface *m_surface = nullptr;   // the window's own surface
     KeptTextSurface *m_picture1 = nullptr;  // the results surface, taller than the window
