@@ -52,6 +52,7 @@ test)
     # The Debian package is built as Debian does and checked (ctest -L package).
     packages+=("${test_packages[@]}" build-essential debhelper lintian reuse x11-utils)
     install_missing
+    python3 tools/plant-faults --check
     build
     ctest --test-dir build --output-on-failure -LE monkey
     sanitized_core_tests
