@@ -406,6 +406,7 @@ private slots:
         QTest::keyClick(m_form.get(), Qt::Key_R, Qt::ControlModifier);
         Form2 *form2 = viewer();
         QVERIFY(form2 && form2->isVisible() && form2->parentWidget() == m_form.get() && form2->isWindow());
+        QCOMPARE(form2->windowHandle()->transientParent(), m_form->windowHandle());
         auto *table = form2->findChild<KeptTextSurface *>(QStringLiteral("Picture1"));
         table->setFocus();
         QTest::keyClick(table, Qt::Key_Down);

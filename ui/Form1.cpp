@@ -35,6 +35,7 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTextEdit>
+#include <QWindow>
 
 #include <initializer_list>
 #include <utility>
@@ -443,6 +444,9 @@ Form2 *Form1::viewer()
     if (!m_form2) {
         m_form2 = new Form2(this);  // a window of its own, kept over the game by the window manager
         m_form2->setAttribute(Qt::WA_DeleteOnClose);
+        m_form2->winId();
+        if (m_form2->windowHandle() && windowHandle())
+            m_form2->windowHandle()->setTransientParent(windowHandle());
     }
     return m_form2;
 }
