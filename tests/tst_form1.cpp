@@ -355,7 +355,7 @@ private slots:
         QCOMPARE(comboReader->text(QAccessible::Description), QStringLiteral("30 seconds"));
         combo->setFocus();
         QTest::keyClick(combo, Qt::Key_Down);
-        QCOMPARE(announcer->accessibleName(), QStringLiteral("15"));
+        QCOMPARE(announcer->accessibleName(), QStringLiteral("Maximum time for question (in seconds) 15"));
         QCOMPARE(comboReader->text(QAccessible::Description), QStringLiteral("15 seconds"));
         QCOMPARE(comboReader->relations(QAccessible::Label).size(), 1);
 

@@ -35,7 +35,6 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTextEdit>
-#include <QWindow>
 
 #include <initializer_list>
 #include <utility>
@@ -288,11 +287,11 @@ void Form1::connectEvents()
         if (m_text5->isVisibleTo(this) && m_text5->toPlainText().trimmed().isEmpty())
             m_announcer->announce(QStringLiteral("There is no hint for this question."));
     });
-    // A change by key is spoken with its new value; the open list speaks its own entries.
+    // A change by key is spoken with the box's name and its new value; the open list speaks its own entries.
     connect(m_combo1, &QComboBox::currentIndexChanged, this, [this] {
         describeTimeChoice();
         if (m_combo1->hasFocus() && !m_combo1->view()->isVisible())
-            m_announcer->announce(m_combo1->currentText());
+            m_announcer->announce(m_combo1->accessibleName() + u' ' + m_combo1->currentText());
     });
     connect(m_combo1, &QComboBox::activated, this, [this](int index) {
         m_quiz.controls.Combo1.listIndex = index;
@@ -444,9 +443,6 @@ Form2 *Form1::viewer()
     if (!m_form2) {
         m_form2 = new Form2(this);  // a window of its own, kept over the game by the window manager
         m_form2->setAttribute(Qt::WA_DeleteOnClose);
-        m_form2->winId();
-        if (m_form2->windowHandle() && windowHandle())
-            m_form2->windowHandle()->setTransientParent(windowHandle());
     }
     return m_form2;
 }

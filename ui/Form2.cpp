@@ -47,12 +47,14 @@ const char *const kHelpLines[] = {
 
 }  // namespace
 
-Form2::Form2(QWidget *parent) : QWidget(parent, Qt::Window)
+// A dialog-type window, so the window manager keeps it over the game it belongs to
+// (without a modal grab: the game goes on while it is open).
+Form2::Form2(QWidget *parent) : QWidget(parent, Qt::Dialog)
 {
     setObjectName(QStringLiteral("Form2"));
     AccessibleRoles::setRole(this, QAccessible::Window);  // named by its caption
     setGround(this, kCream);  // what shows beside the results table, as the own surface would
-    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     setFixedSize(twipsToPixels(kClientWidth), twipsToPixels(kClientHeight));
 
     // From the bottom of the stack up: own surface, results surface, button, scroll bar.
