@@ -401,6 +401,10 @@ private slots:
         QVERIFY(m_form->menuBar()->hasFocus() && m_form->menuBar()->activeAction());
         QTest::keyClick(m_form->menuBar(), Qt::Key_Escape);
         QVERIFY(list->hasFocus() && !m_form->menuBar()->activeAction());
+        QTest::keyClick(list, Qt::Key_Alt);
+        QTRY_VERIFY(m_form->menuBar()->activeAction());
+        QTest::keyClick(m_form->menuBar(), Qt::Key_Escape);
+        QTRY_VERIFY(list->hasFocus() && !m_form->menuBar()->activeAction());
 
         // The viewer stays with the game, Escape closes it, and its text is read by caret line by line.
         QTest::keyClick(m_form.get(), Qt::Key_R, Qt::ControlModifier);

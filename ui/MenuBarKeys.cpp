@@ -6,18 +6,22 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QMenuBar>
+#include <QTimer>
+
+#include <utility>
 
 MenuBarKeys::MenuBarKeys(QMenuBar *bar) : QObject(bar), m_bar(bar)
 {
     auto *key = new QAction(bar->window());
     key->setObjectName(QStringLiteral("MenuKey"));
     key->setShortcut(QKeySequence(Qt::Key_F10));
-    connect(key, &QAction::triggered, this, [this] { m_bar->hasFocus() ? leave() : enter(); });
+    connect(key, &QAction::triggered, this, [this] { m_entered ? leave() : enter(); });
     bar->window()->addAction(key);
     bar->installEventFilter(this);
+    qApp->installEventFilter(this);
     // A command given from the keyboard hands the keyboard back before it acts.
     connect(bar, &QMenuBar::triggered, this, [this] {
-        if (m_bar->hasFocus())
+        if (m_entered)
             leave();
     });
 }
@@ -27,12 +31,14 @@ void MenuBarKeys::enter()
     if (m_bar->actions().isEmpty())
         return;
     m_before = QApplication::focusWidget();
+    m_entered = true;
     m_bar->setFocus(Qt::MenuBarFocusReason);
     m_bar->setActiveAction(m_bar->actions().constFirst());
 }
 
 void MenuBarKeys::leave()
 {
+    m_entered = false;
     m_bar->setActiveAction(nullptr);
     if (m_before && m_before->isVisible() && m_before->isEnabled())
         m_before->setFocus(Qt::MenuBarFocusReason);
@@ -43,11 +49,32 @@ void MenuBarKeys::leave()
 
 bool MenuBarKeys::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent *>(event)->key() == Qt::Key_Escape) {
+    if ((event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease) && watched->isWidgetType() &&
+        static_cast<QWidget *>(watched)->window() == m_bar->window()) {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        const bool alt = key->key() == Qt::Key_Alt && !key->isAutoRepeat();
+        if (event->type() == QEvent::KeyPress) {
+            if (alt && !m_altAlone)  // the press as the focus widget gets it, before its parents do
+                m_altFromBar = m_bar->activeAction() != nullptr;
+            m_altAlone = alt;
+        } else if (alt && std::exchange(m_altAlone, false) && !m_altFromBar) {
+            // After the bar has seen the release: enter only when it did not.
+            QTimer::singleShot(0, this, [this] {
+                if (!m_bar->activeAction())
+                    enter();
+            });
+        }
+    }
+    if (watched != m_bar)
+        return false;
+    // Escape from where Alt took the bar itself is the bar's own to handle.
+    if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent *>(event)->key() == Qt::Key_Escape && m_entered) {
         leave();
         return true;
     }
-    if (event->type() == QEvent::FocusOut && !m_bar->activeAction())
+    if (event->type() == QEvent::FocusOut && !m_bar->activeAction()) {
         m_before = nullptr;
+        m_entered = false;
+    }
     return QObject::eventFilter(watched, event);
 }

@@ -225,7 +225,9 @@ def play():
     key("Escape")
     said = key("alt")
     check(said_any(said, "Show me Results"), "Alt reaches the menu bar", said)
-    said = key("Right", "Return", settle=3)
+    mark = len(spoken())
+    key("Right", "Return")
+    said = wait_said(mark, "Vexlor - Help")
     check(said_any(said, "Vexlor - Help"), "Return on the menu's Help opens the help", said)
     transient = "".join(subprocess.run(["xprop", "-id", window, "WM_TRANSIENT_FOR"], env=session.env,
                                        capture_output=True, text=True).stdout for window in window_ids("Vexlor - Help"))
@@ -233,7 +235,9 @@ def play():
     said = key("Escape")
     check(not window_ids("Vexlor - Help"), "Escape closes the viewer", said)
 
-    said = key("ctrl+r", settle=3)
+    mark = len(spoken())
+    key("ctrl+r")
+    said = wait_said(mark, "Results read only text")
     check(said_any(said, "Vexlor - Result") and said_any(said, "Results read only text"),
           "Ctrl+R shows the results, with the keyboard in their text", said)
     said = key("Down")
