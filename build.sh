@@ -10,12 +10,14 @@ cd "$(dirname "$0")"
 # What building and playing need.
 packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-qpa-plugins libgl-dev
           libgif-dev fonts-liberation fonts-dejavu-core libpulse-dev libasound2-dev libsqlite3-dev)
-# What the tests add: a virtual screen, scripted clicks and screenshots, the accessibility bus, and
+# What the tests add: a virtual screen, scripted clicks and screenshots, the accessibility bus, Orca with
+# its speech server and a window manager, and
 # both sound servers, which the sound tests run privately in a scratch folder. Installing a
 # second server also enables its user service for desktop logins (see the README).
 test_packages=(xvfb xauth xdotool imagemagick desktop-file-utils appstream strace locales dbus
                at-spi2-core python3-pyatspi pulseaudio pulseaudio-utils sox
-               pipewire-bin pipewire-pulse wireplumber fonts-liberation2)
+               pipewire-bin pipewire-pulse wireplumber fonts-liberation2
+               orca speech-dispatcher speech-dispatcher-espeak-ng espeak-ng openbox)
 
 install_missing() {
     local missing=()
@@ -54,7 +56,7 @@ test)
     install_missing
     python3 tools/plant-faults --check
     build
-    ctest --test-dir build --output-on-failure -LE monkey
+    ctest --test-dir build --output-on-failure -LE 'monkey|orca'
     sanitized_core_tests
     ;;
 *)

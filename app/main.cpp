@@ -6,6 +6,7 @@
 #include "FrmSplash.h"
 #include "HistoryFile.h"
 #include "HistoryWriter.h"
+#include "KeyboardPlay.h"
 #include "Pictures.h"
 #include "SoundCues.h"
 #include "SystemTimeOfDay.h"
@@ -41,6 +42,7 @@ int main(int argc, char *argv[])
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.quelro.Vexlor"));
     // Between the splash and the main window no window is shown; that must not end the program.
     QApplication::setQuitOnLastWindowClosed(false);
+    KeyboardPlay::install(&app);
 
     SystemTimeOfDay clock;
     FixedSeedRandom random;

@@ -6,6 +6,8 @@
 #include "Form1.h"
 #include "Form2.h"
 #include "FrmSplash.h"
+#include "KeyboardPlay.h"
+#include "LetterSpacedAccessible.h"
 #include "KeptTextSurface.h"
 #include "PictureStore.h"
 #include "QuestionBank.h"
@@ -279,8 +281,10 @@ private slots:
         QVERIFY(control<QTimer>("Timer2")->isActive() && control<QTimer>("Timer2")->interval() == 1000);
         QTRY_COMPARE_WITH_TIMEOUT(control<QProgressBar>("ProgressBar1")->value(), 1, 1500);
         QVERIFY(evenFaces(m_form.get()));
-        // A screen reader hears the new heading, then only what a click wrote.
-        QCOMPARE(control("Announcer")->accessibleName(), control<QLabel>("Label1")->text());
+        // A screen reader hears the new heading with the first tile, which has the keyboard, then only
+        // what a click wrote.
+        QVERIFY(tile(1)->hasFocus() && control("Announcer")->accessibleName().isEmpty());
+        QCOMPARE(control("Question")->accessibleName(), control<QLabel>("Label1")->text());
         clickTile(false);
         QVERIFY(control("Text2")->isVisible());
         QCOMPARE(control("Announcer")->accessibleName(),
@@ -370,6 +374,103 @@ private slots:
         QVERIFY(viewer() && viewer()->isVisible());
         QCOMPARE(viewer()->windowTitle(), QStringLiteral("Vexlor - Help"));
         delete viewer();
+    }
+
+    // A keyboard player with a screen reader: Return presses buttons, a changed value and a missing
+    // hint are spoken, the heading leads into the tiles, whose frame shows, the rating reads as words,
+    // F10 reaches the menu, and neither the word list nor the viewer hold on to what is gone.
+    void keyboardWithScreenReader()
+    {
+        KeyboardPlay::install(qApp);
+        auto *announcer = control("Announcer");
+        auto *combo = control<QComboBox>("Combo1");
+        QAccessibleInterface *comboReader = QAccessible::queryAccessibleInterface(combo);
+        QCOMPARE(comboReader->text(QAccessible::Description), QStringLiteral("30 seconds"));
+        combo->setFocus();
+        QTest::keyClick(combo, Qt::Key_Down);
+        QCOMPARE(announcer->accessibleName(), QStringLiteral("Maximum time for question (in seconds) 15"));
+        QCOMPARE(comboReader->text(QAccessible::Description), QStringLiteral("15 seconds"));
+        QCOMPARE(comboReader->relations(QAccessible::Label).size(), 1);
+
+        const QImage unframed = tile(1)->grab().toImage();
+        auto *start = control<QPushButton>("Command2");
+        start->setFocus();
+        QTest::keyClick(start, Qt::Key_Return);
+        QVERIFY(!control("Frame2")->isVisible() && tile(1)->hasFocus());
+        QVERIFY(tile(1)->grab().toImage() != unframed);
+        QAccessibleInterface *group = QAccessible::queryAccessibleInterface(tile(1))->parent();
+        QVERIFY(group->role() == QAccessible::Heading);
+        QCOMPARE(group->text(QAccessible::Name), control<QLabel>("Label1")->text());
+        QVERIFY(announcer->accessibleName() != group->text(QAccessible::Name));  // heard once, with the card
+
+        const int odd = m_form->quiz().state().OddTile[m_form->quiz().state().CurrentQuestion];
+        tile(odd)->setFocus();
+        QTest::keyClick(tile(odd), Qt::Key_Return);
+        QAccessibleTextInterface *rating = QAccessible::queryAccessibleInterface(control("Text1"))->textInterface();
+        QCOMPARE(text("Text1"), QStringLiteral("W a a o w !!!!"));
+        QCOMPARE(rating->text(0, rating->characterCount()), QStringLiteral("Waaow!!!!"));
+        QVERIFY(announcer->accessibleName().endsWith(QStringLiteral("Waaow!!!!")));
+        auto *next = control<QPushButton>("Command1");
+        QVERIFY(next->hasFocus());
+        QTest::keyClick(next, Qt::Key_Enter, Qt::KeypadModifier);
+        QVERIFY(tile(1)->hasFocus() && tile(1)->isEnabled() && tile(1)->grab().toImage() != unframed);
+
+        // A question without a hint, chosen in the word list; away from it the list has no current entry.
+        auto *list = control<QListWidget>("List1");
+        list->setFocus();
+        list->setCurrentRow(25, QItemSelectionModel::NoUpdate);
+        QTest::keyClick(list, Qt::Key_Return);
+        QCOMPARE(control<QLabel>("Label1")->text(), QStringLiteral("Linear Equation: Find the odd one out"));
+        auto *hints = control<QPushButton>("Command5");
+        hints->setFocus();
+        QVERIFY(!list->currentIndex().isValid());
+        QTest::keyClick(hints, Qt::Key_Return);
+        QVERIFY(control("Text5")->isVisible() && control<QTextEdit>("Text5")->toPlainText().isEmpty());
+        QCOMPARE(announcer->accessibleName(), QStringLiteral("There is no hint for this question."));
+        list->setFocus(Qt::TabFocusReason);
+        QCOMPARE(list->currentRow(), 25);
+
+        QTest::keyClick(hints, Qt::Key_F10);
+        QVERIFY(m_form->menuBar()->hasFocus() && m_form->menuBar()->activeAction());
+        QTest::keyClick(m_form->menuBar(), Qt::Key_Escape);
+        QVERIFY(list->hasFocus() && !m_form->menuBar()->activeAction());
+        QTest::keyClick(list, Qt::Key_Alt);
+        QTRY_VERIFY(m_form->menuBar()->activeAction());
+        QTest::keyClick(m_form->menuBar(), Qt::Key_Escape);
+        QTRY_VERIFY(list->hasFocus() && !m_form->menuBar()->activeAction());
+
+        // The viewer stays with the game, Escape closes it, and its text is read by caret line by line.
+        QTest::keyClick(m_form.get(), Qt::Key_R, Qt::ControlModifier);
+        Form2 *form2 = viewer();
+        QVERIFY(form2 && form2->isVisible() && form2->parentWidget() == m_form.get() && form2->isWindow());
+        QCOMPARE(form2->windowHandle()->transientParent(), m_form->windowHandle());
+        auto *table = form2->findChild<KeptTextSurface *>(QStringLiteral("Picture1"));
+        table->setFocus();
+        QTest::keyClick(table, Qt::Key_Down);
+        QTest::keyClick(table, Qt::Key_End);
+        QAccessibleTextInterface *reader = QAccessible::queryAccessibleInterface(table)->textInterface();
+        QCOMPARE(reader->cursorPosition(), 105 + 1 + 92);
+        QTest::keyClick(table, Qt::Key_Escape);
+        QVERIFY(form2->isHidden());
+        delete form2;
+    }
+
+    void letterSpacedWords_data()
+    {
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<QString>("read");
+        QTest::newRow("two words") << "V e r y   B a d" << "Very Bad";
+        QTest::newRow("signs as one mark") << "W a a o w !!!!" << "Waaow!!!!";
+        QTest::newRow("one word") << "S u f f i c i e n t" << "Sufficient";
+        QTest::newRow("a sentence") << "Please, Try again. " << "Please, Try again. ";
+        QTest::newRow("typed words") << "a bc d" << "a bc d";
+        QTest::newRow("empty") << "" << "";
+    }
+    void letterSpacedWords()
+    {
+        QFETCH(QString, shown);
+        QFETCH(QString, read);
+        QCOMPARE(LetterSpacedAccessible::readable(shown), read);
     }
 
     void wordListJumpsOnEnter_data()

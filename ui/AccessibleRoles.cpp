@@ -2,7 +2,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "AccessibleRoles.h"
 
+#include "LetterSpacedAccessible.h"
+
 #include <QAccessibleWidget>
+#include <QLineEdit>
 #include <QWidget>
 
 namespace AccessibleRoles {
@@ -10,6 +13,7 @@ namespace AccessibleRoles {
 namespace {
 
 constexpr char kRoleProperty[] = "vexlorAccessibleRole";
+constexpr char kLetterSpacedProperty[] = "vexlorLetterSpaced";
 
 QAccessibleInterface *describe(const QString &, QObject *object)
 {
@@ -19,6 +23,8 @@ QAccessibleInterface *describe(const QString &, QObject *object)
     const QVariant role = widget->property(kRoleProperty);
     if (!role.isValid())
         return nullptr;
+    if (auto *box = qobject_cast<QLineEdit *>(widget); box && box->property(kLetterSpacedProperty).toBool())
+        return new LetterSpacedAccessible(box);
     return new QAccessibleWidget(widget, static_cast<QAccessible::Role>(role.toInt()));
 }
 
@@ -28,10 +34,15 @@ void setRole(QWidget *widget, QAccessible::Role role)
 {
     QAccessible::installFactory(&describe);  // once: Qt ignores a factory it has
     widget->setProperty(kRoleProperty, static_cast<int>(role));
-    // With accessibility on, building the widget may already have described it
-    // in the generic way; forget that so the next look-up asks the factory.
-    if (QAccessible::isActive())
-        QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(QAccessible::queryAccessibleInterface(widget)));
+    // Building the widget, or naming it, may already have described it in the
+    // generic way; forget that so the next look-up asks the factory.
+    QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(QAccessible::queryAccessibleInterface(widget)));
+}
+
+void readLetterSpaced(QLineEdit *box)
+{
+    box->setProperty(kLetterSpacedProperty, true);
+    setRole(box, QAccessible::EditableText);
 }
 
 }  // namespace AccessibleRoles

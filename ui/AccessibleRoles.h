@@ -4,6 +4,7 @@
 
 #include <QAccessible>
 
+class QLineEdit;
 class QWidget;
 
 // Roles that Qt cannot guess from a widget's class: a label that is a heading,
@@ -12,5 +13,8 @@ namespace AccessibleRoles {
 
 // Gives the widget the role from now on, also when Qt already described it.
 void setRole(QWidget *widget, QAccessible::Role role);
+
+// A line box whose letter-spaced words a screen reader reads as words.
+void readLetterSpaced(QLineEdit *box);
 
 }  // namespace AccessibleRoles

@@ -10,6 +10,9 @@
 #include "Form2.h"
 #include "HistoryWriter.h"
 #include "ProgressWindow.h"
+#include "KeyboardPlay.h"
+#include "LetterSpacedAccessible.h"
+#include "MenuBarKeys.h"
 #include "ReportFile.h"
 #include "ReportHandOver.h"
 #include "ResultRows.h"
@@ -18,6 +21,7 @@
 #include "ViewerHandOver.h"
 #include "WordList.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QCoreApplication>
@@ -26,6 +30,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
+#include <QAbstractItemView>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QProgressBar>
@@ -34,6 +39,7 @@
 #include <QTextEdit>
 
 #include <initializer_list>
+#include <utility>
 
 using namespace ControlFactory;
 
@@ -103,15 +109,28 @@ void Form1::buildGame(QWidget *client)
     m_label1 = label(client, {105, 0, 3690, 495}, QString(), kRed, arial(18, true));
     setGround(m_label1, kLilac);
 
+    // The tiles sit in a heading group named by the question, so a screen reader
+    // following the keyboard into them says the heading before the first card.
+    m_question = new QWidget(client);
+    m_question->setObjectName(QStringLiteral("Question"));
+    m_question->setGeometry(twipsRect(0, 0, 7035 + kTileWidth, 525 + kTileHeight));
+    AccessibleRoles::setRole(m_question, QAccessible::Heading);
     for (int t = 1; t <= 4; ++t) {
-        auto *tile = new AnswerTile(client);
+        auto *tile = new AnswerTile(m_question);
         tile->setObjectName(QStringLiteral("Picture1(%1)").arg(t));
         tile->setAccessibleName(QStringLiteral("Answer %1").arg(t));
         m_tiles[t] = tile;
     }
 
-    m_progressBar1 = new QProgressBar(client);
-    m_progressBar1->setGeometry(twipsRect(105, 2415, 9150, 225));
+    // The time bar and the announcements sit in a status strip: a screen reader
+    // reads the bar when asked rather than calling out its percent while the
+    // player listens, and speaks an announcement without a role word.
+    auto *status = new QWidget(client);
+    status->setObjectName(QStringLiteral("StatusStrip"));
+    status->setGeometry(twipsRect(105, 2415, 9150, 225));
+    AccessibleRoles::setRole(status, QAccessible::StatusBar);
+    m_progressBar1 = new QProgressBar(status);
+    m_progressBar1->setGeometry(status->rect());
     m_progressBar1->setTextVisible(false);
 
     m_text3 = lineBox(client, {2415, 2625, 4530, 435}, kRed, kLilac, arial(12), Qt::AlignHCenter);
@@ -162,7 +181,8 @@ void Form1::buildGame(QWidget *client)
             widget->setAccessibleName(QLatin1String(spoken));
     }
     AccessibleRoles::setRole(m_label1, QAccessible::Heading);
-    m_announcer = new Announcer(client);
+    AccessibleRoles::readLetterSpaced(m_text1);  // the rating is spoken as words, not spelt
+    m_announcer = new Announcer(status);
 }
 
 void Form1::buildStartPanel(QWidget *client)
@@ -203,6 +223,8 @@ void Form1::buildStartPanel(QWidget *client)
     comboPalette.setColor(QPalette::Text, kRed);
     comboPalette.setColor(QPalette::PlaceholderText, kRed);
     m_combo1->setPalette(comboPalette);
+    label8->setBuddy(m_combo1);  // a screen reader names the box by it, whatever value the box says
+    describeTimeChoice();
 
     m_command2 = button(m_frame2, {1845, 1680, 5775, 1335}, QStringLiteral("Start"), QColor(192, 255, 192),
                         arial(20.25, true));
@@ -232,6 +254,15 @@ void Form1::buildMenu()
     progress->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
     connect(progress, &QAction::triggered, this, &Form1::mprogress_Click);
     addActions({results, help, exit, progress});  // their keys work while the menu bar is closed
+
+    new MenuBarKeys(bar);  // F10 as well as Alt
+}
+
+// The value the time box shows, for a screen reader that reaches the box.
+void Form1::describeTimeChoice()
+{
+    const QString shown = m_combo1->currentIndex() < 0 ? m_combo1->placeholderText() : m_combo1->currentText();
+    m_combo1->setAccessibleDescription(shown + QStringLiteral(" seconds"));
 }
 
 void Form1::setTabOrder()
@@ -254,14 +285,24 @@ void Form1::connectEvents()
         connect(m_tiles[t], &AnswerTile::hovered, this, [this, t] { deliver(Quiz::Event::TileMove, t); });
     }
     connect(m_command1, &QPushButton::clicked, this, [this] {
+        m_tilesTakeFocus = true;  // a keyboard player goes on with the new question's first tile
         deliver(Quiz::Event::NextQuestion);
-        if (m_tiles[1]->isEnabled())  // a keyboard player goes on with the new question's first tile
-            m_tiles[1]->setFocus();
     });
     connect(m_command2, &QPushButton::clicked, this, [this] { deliver(Quiz::Event::Start); });
     connect(m_command3, &QPushButton::clicked, this, [this] { deliver(Quiz::Event::Restart); });
     connect(m_command4, &QPushButton::clicked, this, &Form1::Command4_Click);
-    connect(m_command5, &QPushButton::clicked, this, [this] { deliver(Quiz::Event::Hints); });
+    connect(m_command5, &QPushButton::clicked, this, [this] {
+        deliver(Quiz::Event::Hints);
+        // The box stays empty for a question without a hint; the player hears why.
+        if (m_text5->isVisibleTo(this) && m_text5->toPlainText().trimmed().isEmpty())
+            m_announcer->announce(QStringLiteral("There is no hint for this question."));
+    });
+    // A change by key is spoken with the box's name and its new value; the open list speaks its own entries.
+    connect(m_combo1, &QComboBox::currentIndexChanged, this, [this] {
+        describeTimeChoice();
+        if (m_combo1->hasFocus() && !m_combo1->view()->isVisible())
+            m_announcer->announce(m_combo1->accessibleName() + u' ' + m_combo1->currentText());
+    });
     connect(m_combo1, &QComboBox::activated, this, [this](int index) { deliver(Quiz::Event::TimePicked, index); });
     connect(m_text7, &QLineEdit::textChanged, this, [this](const QString &name) {
         // A one-line box: line breaks pasted into it become blanks.
@@ -294,6 +335,7 @@ void Form1::applyControls()
     const Form1Controls &c = m_quiz.state().controls;
     setWindowTitle(c.caption);
     const bool headingChanged = wholeText(m_label1) != c.Label1.caption || (!c.Frame2Visible && !m_frame2->isHidden());
+    const bool focusWasInQuestion = m_question->isAncestorOf(QApplication::focusWidget());
     const std::array<std::uint32_t, 6> writesBefore = m_textWrites;
     if (m_frame2->isHidden() == c.Frame2Visible)
         applyStartPanel(c.Frame2Visible);
@@ -307,8 +349,10 @@ void Form1::applyControls()
     m_label1->setVisible(c.Label1.visible);
     // A screen reader gets the heading and the cards when the eye does: once the panel is gone.
     const QString heading = c.Frame2Visible ? QString() : c.Label1.caption;
-    if (m_label1->accessibleName() != heading)
+    if (m_label1->accessibleName() != heading) {
         m_label1->setAccessibleName(heading);
+        m_question->setAccessibleName(heading);
+    }
     if (wholeText(m_label2) != c.Label2.caption)
         setFittedText(m_label2, c.Label2.caption, m_label2->size());
     m_label2->setVisible(c.Label2.visible);
@@ -349,9 +393,14 @@ void Form1::applyControls()
         widget->setEnabled(tile.enabled);
     }
 
+    if (std::exchange(m_tilesTakeFocus, false) && m_tiles[1]->isEnabled())
+        m_tiles[1]->setFocus(KeyboardPlay::handOverReason());
+
     applyTimer(c.Timer1, m_timer1, m_timer1Starts);
     applyTimer(c.Timer2, m_timer2, m_timer2Starts);
-    announceChanges(headingChanged, writesBefore);
+    // Keys that take the player into the question hear its heading with the first card.
+    const bool headingHeardWithFocus = !focusWasInQuestion && m_question->isAncestorOf(QApplication::focusWidget());
+    announceChanges(headingChanged && !headingHeardWithFocus, writesBefore);
 }
 
 // Until Start the panel covers the tiles, "Next Question" and the question box:
@@ -368,7 +417,7 @@ void Form1::applyStartPanel(bool shown)
     if (shown)
         m_text7->setFocus();
     else
-        m_tiles[1]->setFocus();
+        m_tiles[1]->setFocus(KeyboardPlay::handOverReason());
 }
 
 // A screen reader hears the new heading, then the judging message, the degree
@@ -383,7 +432,7 @@ void Form1::announceChanges(bool headingChanged, const std::array<std::uint32_t,
                                                      {1, &c.Text1}, {5, &c.Text5}};
     for (const auto &[number, box] : boxes) {
         if (writesBefore[number] != m_textWrites[number] && box->visible && !box->text.trimmed().isEmpty())
-            news.append(box->text.trimmed());
+            news.append(LetterSpacedAccessible::readable(box->text.trimmed()));
     }
     m_announcer->announce(news.join(u' '));
 }
@@ -397,7 +446,7 @@ void Form1::closeEvent(QCloseEvent *event)
 Form2 *Form1::viewer()
 {
     if (!m_form2) {
-        m_form2 = new Form2();
+        m_form2 = new Form2(this);  // a window of its own, kept over the game by the window manager
         m_form2->setAttribute(Qt::WA_DeleteOnClose);
     }
     return m_form2;

@@ -50,6 +50,7 @@ private:
     void buildGame(QWidget *client);
     void buildStartPanel(QWidget *client);
     void buildMenu();
+    void describeTimeChoice();
     void connectEvents();
     void setTabOrder();
 
@@ -86,6 +87,7 @@ private:
     QLabel *m_label1 = nullptr;
     QLabel *m_label2 = nullptr;
     QLabel *m_label3 = nullptr;
+    QWidget *m_question = nullptr;  // holds the tiles
     std::array<AnswerTile *, 5> m_tiles{};  // index = tile number
     std::array<int, 5> m_shownPicture{-1, -1, -1, -1, -1};  // none shown yet
     QProgressBar *m_progressBar1 = nullptr;
@@ -110,4 +112,5 @@ private:
     std::uint32_t m_timer1Starts = 0;
     std::uint32_t m_timer2Starts = 0;
     std::array<std::uint32_t, 6> m_textWrites{};  // by text box number 1..5
+    bool m_tilesTakeFocus = false;  // "Next Question" hands the keyboard to the new question
 };

@@ -11,6 +11,7 @@
 #include "Twips.h"
 
 #include <QCoreApplication>
+#include <QKeyEvent>
 #include <QPushButton>
 #include <QScrollBar>
 
@@ -50,12 +51,14 @@ const char *const kHelpLines[] = {
 
 }  // namespace
 
-Form2::Form2(QWidget *parent) : QWidget(parent, Qt::Window)
+// A dialog-type window, so the window manager keeps it over the game it belongs to
+// (without a modal grab: the game goes on while it is open).
+Form2::Form2(QWidget *parent) : QWidget(parent, Qt::Dialog)
 {
     setObjectName(QStringLiteral("Form2"));
     AccessibleRoles::setRole(this, QAccessible::Window);  // named by its caption
     setGround(this, kCream);  // what shows beside the results table, as the own surface would
-    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     setFixedSize(twipsToPixels(kClientWidth), twipsToPixels(kClientHeight));
 
     // From the bottom of the stack up: own surface, results surface, button, scroll bar.
@@ -84,6 +87,7 @@ Form2::Form2(QWidget *parent) : QWidget(parent, Qt::Window)
     m_vscroll1->setSingleStep(300);
     m_vscroll1->setPageStep(6000);
     connect(m_vscroll1, &QScrollBar::valueChanged, this, &Form2::VScroll1_Change);
+    connect(m_picture1, &KeptTextSurface::caretLineChanged, this, &Form2::showCaretLine);
     fitResultSurface();
     ScreenFit::fit(this, ScreenFit::Placement::System);
 }
@@ -152,7 +156,27 @@ bool Form2::eventFilter(QObject *watched, QEvent *event)
     return QWidget::eventFilter(watched, event);
 }
 
+// The results line the caret moves to is scrolled into the view.
+void Form2::showCaretLine(const QRect &line)
+{
+    const int top = -m_picture1->y();
+    const int viewHeight = twipsToPixels(kScrollViewHeight);
+    if (line.top() < top)
+        m_vscroll1->setValue(line.top() * kTwipsPerPixel);
+    else if (line.bottom() >= top + viewHeight)
+        m_vscroll1->setValue((line.bottom() + 1 - viewHeight) * kTwipsPerPixel);
+}
+
 void Form2::VScroll1_Change(int value)
 {
     m_picture1->move(0, -twipsToPixels(value));
+}
+
+void Form2::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        m_command1->click();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }

@@ -25,11 +25,14 @@ public:
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
+    // Escape closes the viewer as "Close" does.
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     void VScroll1_Change(int value);
     void fitResultSurface();
     void fitHelpText();
+    void showCaretLine(const QRect &line);
 
     KeptTextSurface *m_surface = nullptr;   // the window's own surface
     KeptTextSurface *m_picture1 = nullptr;  // the results surface, taller than the window

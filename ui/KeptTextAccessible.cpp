@@ -35,6 +35,16 @@ void KeptTextAccessible::selection(int, int *startOffset, int *endOffset) const
     *endOffset = 0;
 }
 
+int KeptTextAccessible::cursorPosition() const
+{
+    return surface()->caret();
+}
+
+void KeptTextAccessible::setCursorPosition(int position)
+{
+    surface()->setCaret(position);
+}
+
 QString KeptTextAccessible::text(int startOffset, int endOffset) const
 {
     return surface()->text().mid(startOffset, endOffset - startOffset);

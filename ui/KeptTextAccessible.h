@@ -20,8 +20,8 @@ public:
     void addSelection(int, int) override {}
     void removeSelection(int) override {}
     void setSelection(int, int, int) override {}
-    int cursorPosition() const override { return 0; }
-    void setCursorPosition(int) override {}
+    int cursorPosition() const override;
+    void setCursorPosition(int position) override;
     QString text(int startOffset, int endOffset) const override;
     int characterCount() const override;
     QRect characterRect(int offset) const override;

@@ -5,8 +5,11 @@
 #include "KeptTextAccessible.h"
 
 #include <QAccessible>
+#include <QKeyEvent>
 #include <QPaintEvent>
 #include <QPainter>
+
+#include <algorithm>
 
 namespace {
 
@@ -24,11 +27,13 @@ KeptTextSurface::KeptTextSurface(QWidget *parent) : QWidget(parent)
 {
     QAccessible::installFactory(&describeSurface);  // once: Qt ignores a factory it has
     setAutoFillBackground(true);
+    setFocusPolicy(Qt::StrongFocus);
 }
 
 void KeptTextSurface::clear()
 {
     m_lines.clear();
+    m_caret = 0;
     update();
 }
 
@@ -88,6 +93,91 @@ void KeptTextSurface::paintEvent(QPaintEvent *event)
             }
         }
     }
+    // The line the caret is on, framed while the surface has the keyboard.
+    if (hasFocus()) {
+        const QRect caretRect = characterRect(m_caret);
+        if (!caretRect.isNull()) {
+            painter.setPen(QPen(palette().color(QPalette::Highlight), 1, Qt::DotLine));
+            painter.drawRect(QRect(0, caretRect.top(), width() - 1, lineHeight - 1));
+        }
+    }
+}
+
+std::vector<int> KeptTextSurface::lineStarts() const
+{
+    std::vector<int> starts{0};
+    for (const PrintLine &line : m_lines)
+        starts.push_back(starts.back() + static_cast<int>(printInColumns(line).size()) + 1);
+    return starts;
+}
+
+void KeptTextSurface::setCaret(int offset)
+{
+    const int length = static_cast<int>(text().size());
+    offset = std::clamp(offset, 0, length);
+    if (offset == m_caret)
+        return;
+    m_caret = offset;
+    update();
+    QAccessibleTextCursorEvent moved(this, m_caret);
+    QAccessible::updateAccessibility(&moved);
+    const QRect at = characterRect(m_caret);
+    if (!at.isNull())
+        emit caretLineChanged(QRect(0, at.top(), width(), at.height()));
+}
+
+// Up and Down go from line to line, keeping the column where the line is long
+// enough; Home and End to the ends of the line, with Control of the text.
+void KeptTextSurface::keyPressEvent(QKeyEvent *event)
+{
+    const std::vector<int> starts = lineStarts();
+    if (m_lines.empty()) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    const int lines = static_cast<int>(m_lines.size());
+    const int line = static_cast<int>(std::upper_bound(starts.begin(), starts.end(), m_caret) - starts.begin()) - 1;
+    const int column = m_caret - starts[std::size_t(line)];
+    const int page = std::max(1, parentWidget() ? parentWidget()->height() / fontMetrics().height() - 1 : 1);
+    const auto toLine = [&](int target) {
+        target = std::clamp(target, 0, lines - 1);
+        const int lineEnd = starts[std::size_t(target) + 1] - 1;
+        setCaret(std::min(starts[std::size_t(target)] + column, lineEnd));
+    };
+    const bool control = event->modifiers() & Qt::ControlModifier;
+    switch (event->key()) {
+    case Qt::Key_Up: toLine(line - 1); break;
+    case Qt::Key_Down: toLine(line + 1); break;
+    case Qt::Key_PageUp: toLine(line - page); break;
+    case Qt::Key_PageDown: toLine(line + page); break;
+    case Qt::Key_Left: setCaret(m_caret - 1); break;
+    case Qt::Key_Right: setCaret(m_caret + 1); break;
+    case Qt::Key_Home: setCaret(control ? 0 : starts[std::size_t(line)]); break;
+    case Qt::Key_End: setCaret(control ? starts.back() - 1 : starts[std::size_t(line) + 1] - 1); break;
+    default: QWidget::keyPressEvent(event); return;
+    }
+    event->accept();
+}
+
+// A surface shown again while its window was hidden is announced as showing,
+// so a screen reader does not keep it as hidden from an earlier hide.
+void KeptTextSurface::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    QAccessibleEvent shown(this, QAccessible::ObjectShow);
+    QAccessible::updateAccessibility(&shown);
+}
+
+void KeptTextSurface::focusInEvent(QFocusEvent *event)
+{
+    QWidget::focusInEvent(event);
+    update();
+}
+
+void KeptTextSurface::focusOutEvent(QFocusEvent *event)
+{
+    QWidget::focusOutEvent(event);
+    update();
 }
 
 QString KeptTextSurface::text() const

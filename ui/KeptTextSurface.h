@@ -11,7 +11,8 @@
 // A surface that text is printed on, line under line from the top. It keeps
 // what was printed and draws it again whenever it is uncovered or moved,
 // until it is cleared. Zone separators move to the next multiple of 14
-// average character widths.
+// average character widths. It takes the keyboard and keeps a caret in its
+// text, so the text can be read line by line with the arrow keys.
 class KeptTextSurface : public QWidget {
     Q_OBJECT
 
@@ -34,13 +35,28 @@ public:
     QRect characterRect(int offset) const;
     int offsetAt(const QPoint &point) const;
 
+    int caret() const { return m_caret; }
+    void setCaret(int offset);
+
+signals:
+    // The caret moved to this line, drawn at this place on the surface.
+    void caretLineChanged(const QRect &line);
+
 protected:
     void paintEvent(QPaintEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
 
 private:
     int zoneWidth() const;
     // The left edge of each character of the line as laid out in text(), and its right end.
     std::vector<int> characterEdges(const PrintLine &line) const;
 
+    // The first offset of every line of text(), and one past the end.
+    std::vector<int> lineStarts() const;
+
     std::vector<PrintLine> m_lines;
+    int m_caret = 0;
 };

@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QHash>
+#include <QFocusEvent>
 #include <QKeyEvent>
 #include <QStyle>
 #include <QStyleOptionViewItem>
@@ -139,4 +140,21 @@ void WordList::keyPressEvent(QKeyEvent *event)
     if (!event->text().isEmpty() && event->text().at(0).isPrint())
         m_lastTyped.start();
     QListWidget::keyPressEvent(event);
+}
+
+void WordList::focusInEvent(QFocusEvent *event)
+{
+    if (m_keptCurrent.isValid() && !currentIndex().isValid())
+        selectionModel()->setCurrentIndex(m_keptCurrent, QItemSelectionModel::NoUpdate);
+    QListWidget::focusInEvent(event);
+}
+
+void WordList::focusOutEvent(QFocusEvent *event)
+{
+    QListWidget::focusOutEvent(event);
+    // A menu or another window keeps the list's place, as the keyboard will come back to it.
+    if (event->reason() == Qt::ActiveWindowFocusReason || event->reason() == Qt::PopupFocusReason)
+        return;
+    m_keptCurrent = currentIndex();
+    selectionModel()->setCurrentIndex(QModelIndex(), QItemSelectionModel::NoUpdate);
 }

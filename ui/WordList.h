@@ -34,10 +34,15 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
+    // Away from the keyboard the list has no current entry, so a screen reader
+    // does not take its entry for the focus; coming back brings it again.
+    void focusInEvent(QFocusEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
 
 private:
     void cutTerms();
     int textWidth() const;
 
     QElapsedTimer m_lastTyped;  // since the last letter typed to search the list
+    QPersistentModelIndex m_keptCurrent;
 };

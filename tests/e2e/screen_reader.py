@@ -131,8 +131,10 @@ def play(game):
     heading = wait_for("the heading with its term", lambda: next(
         h for h in [find(main, "heading")] if h.name.endswith(HEADING_END)))
     term = heading.name[:-len(HEADING_END)]
-    hear(mark, "the heading", heading.name)
     wait_for("focus on the first tile", lambda: has(tiles[0], pyatspi.STATE_FOCUSED))
+    group = tiles[0].parent
+    check(group.getRoleName() == "heading" and group.name == heading.name,
+          "the tiles' group is not the heading %r, so it is not heard with the first card" % heading.name)
     check(find(main, "label", "Name: Ada Blind") and find(main, "label", "Maximum time for question = 15 seconds."),
           "no player line or no time line for 15 seconds")
     descriptions = [tile.description for tile in tiles]

@@ -1,0 +1,311 @@
+# SPDX-FileCopyrightText: 2026 Quelro Programs
+# SPDX-License-Identifier: GPL-3.0-or-later
+"""Plays the real game with the Orca screen reader listening, keys sent with xdotool alone, and checks what
+Orca says (its debug log's SPEECH OUTPUT lines). Everything runs privately: a virtual screen, a session and an
+accessibility bus, a PulseAudio server with a null sink for the speech, openbox and Orca with its own settings.
+    python3 orca.py build/bin/vexlor             the checks
+    python3 orca.py build/bin/vexlor --measure   how long Orca takes to read a question's heading and cards
+"""
+import os
+import re
+import shutil
+import signal
+import subprocess
+import sys
+import tempfile
+import time
+
+# Orca started from its own script, its log opened line-buffered and no other user's Orca taken for ours.
+ORCA_WRAPPER = r"""
+import builtins, sys
+log, real_open = sys.argv[1], builtins.open
+builtins.open = lambda f, m="r", *a, **k: real_open(f, m, 1) if f == log and "w" in m else real_open(f, m, *a, **k)
+sys.argv = ["orca", "-u", sys.argv[2], "--debug-file=" + log]
+scope = {"__name__": "orca_launcher", "__file__": "/usr/bin/orca"}
+exec(compile(real_open("/usr/bin/orca").read(), "/usr/bin/orca", "exec"), scope)
+scope["otherOrcas"] = lambda: []
+sys.exit(scope["main"]())
+"""
+NEEDED = ["Xvfb", "xdotool", "xprop", "openbox", "pulseaudio", "dbus-daemon", "orca", "speech-dispatcher"]
+
+
+class Session:
+    def __init__(self, work):
+        self.work, self.processes = work, []
+        self.env = dict(os.environ, HOME=os.path.join(work, "home"), XDG_RUNTIME_DIR=os.path.join(work, "run"),
+                        XDG_CONFIG_HOME=os.path.join(work, "home", ".config"), NO_AT_BRIDGE="0",
+                        QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", GTK_MODULES="", LC_ALL="C.UTF-8")
+        for folder in (self.env["HOME"], self.env["XDG_RUNTIME_DIR"]):
+            os.makedirs(folder, mode=0o700)
+        self.log = os.path.join(work, "orca.log")
+
+    def start(self, *command, **kwargs):
+        process = subprocess.Popen(command, env=self.env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
+                                   **kwargs)
+        self.processes.append(process)
+        return process
+
+    def stop(self):
+        for process in reversed(self.processes):
+            if process.poll() is None:
+                process.terminate()
+                try:
+                    process.wait(5)
+                except subprocess.TimeoutExpired:
+                    process.kill()
+                    process.wait()
+
+    def up(self, game, cwd):
+        read, write = os.pipe()
+        self.start("Xvfb", "-displayfd", str(write), "-screen", "0", "1280x1024x24", "-dpi", "96", "-nolisten", "tcp",
+                   pass_fds=(write,))
+        os.close(write)
+        with os.fdopen(read) as display:
+            self.env["DISPLAY"] = ":" + display.readline().strip()
+        bus = subprocess.run(["dbus-daemon", "--session", "--fork", "--print-address=1", "--print-pid=1"],
+                             env=self.env, capture_output=True, text=True, check=True).stdout.split()
+        self.env["DBUS_SESSION_BUS_ADDRESS"], self.bus_pid = bus[0], int(bus[1])
+        self.start("/usr/libexec/at-spi-bus-launcher", "--launch-immediately")
+        time.sleep(1)
+        self.start("/usr/libexec/at-spi2-registryd", "--use-gnome-session")
+        self.start("pulseaudio", "-n", "--daemonize=no", "--exit-idle-time=-1", "--load=module-native-protocol-unix",
+                   "--load=module-null-sink sink_name=nullsink", "--load=module-always-sink")
+        self.start("openbox")
+        settings = os.path.join(self.work, "orca-settings")
+        os.makedirs(settings)
+        with open(os.path.join(settings, "user-settings.conf"), "w") as conf:
+            conf.write('{"general": {"enableSpeech": true, "speechServerFactory": "speechdispatcherfactory"},'
+                       ' "profiles": {"default": {"profile": ["Default", "default"], "enableSpeech": true,'
+                       ' "speechServerFactory": "speechdispatcherfactory"}}, "pronunciations": {}, "keybindings": {}}')
+        time.sleep(2)
+        self.start("/usr/bin/python3", "-c", ORCA_WRAPPER, self.log, settings)
+        wait_until("Orca is up", lambda: os.path.exists(self.log) and "SPEECH OUTPUT" in read_file(self.log), 60)
+        quiet()
+        self.game = self.start(os.path.realpath(game), cwd=cwd)
+
+    def down(self):
+        self.stop()
+        os.kill(self.bus_pid, signal.SIGTERM)
+
+
+def read_file(path):
+    with open(path, errors="replace") as log:
+        return log.read()
+
+
+def wait_until(what, probe, timeout):
+    end = time.time() + timeout
+    while time.time() < end:
+        if probe():
+            return
+        time.sleep(0.2)
+    sys.exit("FAIL: timed out waiting until " + what)
+
+
+session = None
+
+
+def spoken():
+    return [line.rstrip() for line in
+            re.findall(r"SPEECH OUTPUT: '(.*?)' ?\[?\{'established", read_file(session.log), re.DOTALL)]
+
+
+def quiet(seconds=1.5, most=15):
+    """Waits until Orca has said nothing new for `seconds`."""
+    end, size, since = time.time() + most, -1, time.time()
+    while time.time() < end:
+        now = len(spoken())
+        if now != size:
+            size, since = now, time.time()
+        elif time.time() - since >= seconds:
+            return
+        time.sleep(0.1)
+
+
+def wait_said(mark, part, timeout=20):
+    """Waits until Orca, after its line number `mark`, has said something holding `part`."""
+    end = time.time() + timeout
+    while time.time() < end and not said_any(spoken()[mark:], part):
+        time.sleep(0.2)
+    quiet()
+    return spoken()[mark:]
+
+
+def key(*keys, settle=1.5):
+    """Sends keys with xdotool and returns what Orca said for them."""
+    mark = len(spoken())
+    subprocess.run(["xdotool", "key", "--delay", "150"] + list(keys), env=session.env, check=True)
+    quiet(settle)
+    return spoken()[mark:]
+
+
+def type_text(text):
+    mark = len(spoken())
+    subprocess.run(["xdotool", "type", "--delay", "120", text], env=session.env, check=True)
+    quiet()
+    return spoken()[mark:]
+
+
+failures = []
+
+
+def check(condition, message, said):
+    print(("ok   " if condition else "FAIL ") + message)
+    if not condition:
+        print("     Orca said: %.800r" % (said,))
+        failures.append(message)
+
+
+def said_any(said, *parts):
+    return any(all(part in line for part in parts) for line in said)
+
+
+def window_ids(name):
+    found = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", name], env=session.env,
+                           capture_output=True, text=True).stdout.split()
+    return found
+
+
+def play():
+    quiet(3)
+    said = spoken()
+    check(said_any(said, "OK"), "the splash is read with its OK button", said)
+    mark = len(spoken())
+    key("Return")
+    said = wait_said(mark, "Name text")
+    check(said_any(said, "Name text"), "Return on the splash's OK opens the game at the name box", said)
+    type_text("Ada")
+    said = key("Tab")
+    check(said_any(said, "Maximum time for question"), "the time box is read by its label", said)
+    said = key("Down")
+    check(said_any(said, "15"), "Down in the time box says the new limit", said)
+    said = key("alt+Down", "End", "Return", settle=2.5)
+    check(said_any(said, "Maximum time for question", "60"), "a pick from the open list keeps the label", said)
+
+    mark = len(spoken())
+    said = key("Tab", "Return", settle=3)
+    heading = next((line for line in said if "Find the odd one out" in line), "")
+    card = next((i for i, line in enumerate(said) if "Answer 1" in line), None)
+    check(heading and "heading" in heading and card is not None and said.index(heading) <= card,
+          "Return on Start begins play; the heading comes first, as a heading, then the first card", said)
+
+    # Tiles in turn until one is right: the rating is spoken as words.
+    for tile in range(4):
+        said = key("Return", settle=2.5)
+        if said_any(said, "Right."):
+            break
+        check(said_any(said, "Please, Try again."), "a wrong answer is spoken", said)
+        key("Tab")
+    check(said_any(said, "Right."), "the right answer is spoken", said)
+    rating = " ".join(said)
+    check(re.search(r"Very Good|Waaow|Good|Excellent|Sufficient|Bad", rating) and
+          not re.search(r"\b\w \w \w\b", rating), "the rating is spoken as a word, not spelt", said)
+
+    # A question without a hint: reached through the word list's own search.
+    said = key("Tab", "Tab", settle=2)
+    for _ in range(6):
+        if said_any(said, "Word list") or said_any(said, "list item"):
+            break
+        said = key("Tab")
+    type_text("Linear E")
+    said = key("Return", settle=2.5)
+    check(said_any(said, "Linear Equation: Find the odd one out"), "the word list's jump says the new heading", said)
+    said = key("Tab", "Return", settle=2.5)
+    check(said_any(said, "no hint"), "Hints on a question without one says so", said)
+
+    time.sleep(11)  # the time bar has had time to be spoken, were it spoken
+    before_menu = spoken()
+    check(not any(re.search(r"\d+ percent", line) for line in before_menu), "the time bar never talks over play",
+          [line for line in before_menu if "percent" in line])
+    check(not any(line.startswith("notification") for line in before_menu),
+          "announcements come without the role word", [line for line in before_menu if "notification" in line])
+
+    said = key("F10")
+    check(said_any(said, "Show me Results"), "F10 reaches the menu bar", said)
+    key("Escape")
+    said = key("alt")
+    check(said_any(said, "Show me Results"), "Alt reaches the menu bar", said)
+    mark = len(spoken())
+    key("Right", "Return")
+    said = wait_said(mark, "Vexlor - Help")
+    check(said_any(said, "Vexlor - Help"), "Return on the menu's Help opens the help", said)
+    transient = "".join(subprocess.run(["xprop", "-id", window, "WM_TRANSIENT_FOR"], env=session.env,
+                                       capture_output=True, text=True).stdout for window in window_ids("Vexlor - Help"))
+    check("window id" in transient, "the viewer is transient for the main window", transient)
+    said = key("Escape")
+    check(not window_ids("Vexlor - Help"), "Escape closes the viewer", said)
+
+    mark = len(spoken())
+    key("ctrl+r")
+    said = wait_said(mark, "Results read only text")
+    check(said_any(said, "Vexlor - Result") and said_any(said, "Results read only text"),
+          "Ctrl+R shows the results, with the keyboard in their text", said)
+    said = key("Down")
+    check(said_any(said, "Question No."), "caret keys read the results line by line", said)
+    # Flat review: the current line, then the next ones; Orca is slow to build its review on a busy machine.
+    lines = []
+    for _ in range(2):
+        mark = len(spoken())
+        key("KP_Up")
+        lines += wait_said(mark, "Question No.", timeout=20)
+        if said_any(lines, "Question No.") or said_any(lines, "dash"):
+            break
+    check(said_any(lines, "Question No.") or said_any(lines, "dash"), "flat review reads the results", lines)
+    said = key("Tab", "Tab", "Tab", settle=2)
+    close = said_any(said, "Close")
+    said = key("Escape")
+    check(close and not window_ids("Vexlor - Result"), "the viewer's Close is reachable, Escape closes it", said)
+
+
+def measure():
+    """Times the speech-dispatcher voice Orca uses (espeak-ng at Orca's rate) saying what Orca says when a question
+    comes up and each card gets the keyboard, for the questions whose cards have the longest descriptions."""
+    rate = re.findall(r"SD rate (-?\d+)", read_file(session.log))
+    rate = rate[-1] if rate else "0"
+    source = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "assets", "cards")
+    questions = []
+    for name in sorted(os.listdir(source)):
+        with open(os.path.join(source, name)) as cards:
+            text = cards.read()
+        term = re.search(r"^# (.*?):", text, re.MULTILINE)
+        questions.append((sum(map(len, re.findall(r'^card "(.*)"', text, re.MULTILINE))), name,
+                          term.group(1) if term else name, re.findall(r'^card "(.*)"', text, re.MULTILINE)))
+    for _, name, term, cards in sorted(questions, reverse=True)[:2]:
+        parts = [term + ": Find the odd one out heading"]
+        parts += ["Answer %d push button. %s" % (k, card) for k, card in enumerate(cards, 1)]
+        # The voice's own length of each utterance, written to a file by espeak-ng at the words per minute that
+        # speech-dispatcher's espeak-ng module gives that rate (170, up to 449 at rate 100).
+        words_per_minute = str(round(170 + (449 - 170) * max(0, int(rate)) / 100))
+        seconds = 0.0
+        for part in parts:
+            wave = os.path.join(session.work, "utterance.wav")
+            subprocess.run(["espeak-ng", "-v", "en-us", "-s", words_per_minute, "-w", wave, part], check=True)
+            seconds += os.path.getsize(wave) / (22050 * 2)
+        print("%s: heading and four cards take %.1f s of speech (espeak-ng at %s words a minute)" %
+              (name, seconds, words_per_minute))
+        sys.stdout.flush()
+
+
+def main():
+    global session
+    missing = [tool for tool in NEEDED if not shutil.which(tool)]
+    if missing:
+        print("skipped: missing " + " ".join(missing))
+        return 77
+    with tempfile.TemporaryDirectory() as work:
+        session = Session(work)
+        try:
+            session.up(sys.argv[1], work)
+            (measure if "--measure" in sys.argv else play)()
+        finally:
+            session.down()
+            if failures or os.environ.get("VEXLOR_KEEP_ORCA_LOG"):
+                shutil.copy(session.log, os.environ.get("VEXLOR_KEEP_ORCA_LOG", "/tmp/vexlor-orca-failed.log"))
+    if failures:
+        print("%d failed" % len(failures))
+        return 1
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
