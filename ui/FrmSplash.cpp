@@ -6,6 +6,8 @@
 #include "Contact.h"
 #include "ControlFactory.h"
 #include "Pictures.h"
+#include "ProgramIdentity.h"
+#include "RulesText.h"
 #include "ScreenFit.h"
 #include "Twips.h"
 
@@ -22,19 +24,6 @@ const QColor kBlue(0, 0, 255);
 const QColor kRed(Qt::red);
 constexpr int kPositionsPerPicture = 19;    // -2000 to 7000 twips in steps of 500
 constexpr int kStepMilliseconds = 24;       // a whole pass of 38 steps fits in its one-second tick
-
-const char kRules1[] =
-    "The program tries to help you to test your basic engineering knowledge's.  In this version there are 100 "
-    "questions about units, definitions, etc\u2026.  The arrangement of the questions as will as the answers is "
-    "random.  You can choose the questions from words list by dblclick on the word you want.";
-const char kRules2[] =
-    "In each question there are four answers, one of them either wrong or doesn't agree with the definition, try to "
-    "find out this odd answer.  If you do well from the first time your degree will be 100% in this question,  if "
-    "not your maximum degree will be reduced by 25%  and so on.";
-const char kRules3[] =
-    "If you don't click on any answer and click on the ''Next question'' button your degree in this question will "
-    "be 0 %.   After you click on the ''Next question'' button you will see the total degree for the all previous "
-    "questions. ";
 
 QLabel *wrappedLabel(QWidget *parent, const QRect &twips, const QString &text, const QColor &colour, const QFont &font)
 {
@@ -86,7 +75,7 @@ FrmSplash::FrmSplash(QWidget *parent) : QWidget(parent, Qt::Tool | Qt::Frameless
         ->setObjectName(QStringLiteral("lblCompanyProduct(0)"));
     sizedLabel(m_frame1, 5640, 75, 1680, QStringLiteral("Vexlor"), kRed, arial(24, true))
         ->setObjectName(QStringLiteral("Label1"));
-    sizedLabel(m_frame1, 5640, 600, 1680, QStringLiteral("Version 1.0"), kBlue, arial(15.75, true))
+    sizedLabel(m_frame1, 5640, 600, 1680, QStringLiteral("Version ") + QLatin1String(ProgramIdentity::kVersion), kBlue, arial(15.75, true))
         ->setObjectName(QStringLiteral("Label2"));
     m_im1 = new QLabel(m_frame1);
     m_im1->setObjectName(QStringLiteral("Im1"));
@@ -98,11 +87,12 @@ FrmSplash::FrmSplash(QWidget *parent) : QWidget(parent, Qt::Tool | Qt::Frameless
 
     const QColor text = palette().color(QPalette::WindowText);
     const QFont rules = arial(12, true);
-    wrappedLabel(m_frame1, {120, 1560, 7995, 1440}, QString::fromUtf8(kRules1), text, rules)
+    const QStringList paragraphs = RulesText::splashParagraphs();
+    wrappedLabel(m_frame1, {120, 1560, 7995, 1440}, paragraphs.at(0), text, rules)
         ->setObjectName(QStringLiteral("Label3"));
-    wrappedLabel(m_frame1, {120, 3000, 7995, 1200}, QString::fromUtf8(kRules2), text, rules)
+    wrappedLabel(m_frame1, {120, 3000, 7995, 1200}, paragraphs.at(1), text, rules)
         ->setObjectName(QStringLiteral("Label5"));
-    wrappedLabel(m_frame1, {120, 4320, 7995, 1200}, QString::fromUtf8(kRules3), text, rules)
+    wrappedLabel(m_frame1, {120, 4320, 7995, 1200}, paragraphs.at(2), text, rules)
         ->setObjectName(QStringLiteral("Label4"));
     // "Thank you." and then the maker's contact on the line below.
     wrappedLabel(m_frame1, {120, 5640, 7995, 720}, QStringLiteral("Thank you.\n") + Contact::line(), text,
