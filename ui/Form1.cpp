@@ -8,6 +8,7 @@
 #include "ControlFactory.h"
 #include "DraftingSheet.h"
 #include "Form2.h"
+#include "NameLine.h"
 #include "ReportFile.h"
 #include "ReportHandOver.h"
 #include "ResultRows.h"
@@ -28,7 +29,6 @@
 #include <QMessageBox>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QRegularExpression>
 #include <QTextEdit>
 
 #include <initializer_list>
@@ -258,9 +258,9 @@ void Form1::connectEvents()
     });
     connect(m_text7, &QLineEdit::textChanged, this, [this](const QString &name) {
         // A one-line box: line breaks pasted into it become blanks.
-        static const QRegularExpression breaks(QStringLiteral("[\\r\\n\\v\\f\\x{85}\\x{2028}\\x{2029}]+"));
-        if (name.contains(breaks)) {
-            m_text7->setText(QString(name).replace(breaks, QStringLiteral(" ")));
+        const QString oneLine = NameLine::breaksAsBlanks(name);
+        if (oneLine != name) {
+            m_text7->setText(oneLine);
             return;
         }
         m_quiz.controls.Text7 = name;
