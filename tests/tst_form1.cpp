@@ -514,6 +514,10 @@ private slots:
                 ink = ink || drawn.pixelColor(centre + QPoint(0, dy) - origin) != ground;
             QVERIFY2(ink == !all.at(offset).isSpace(), qPrintable(QString::number(offset - row)));
         }
+        // The degree and the term start at the zones of 14 average character widths, columns 28 and 42.
+        for (const int column : {28, 42})
+            QCOMPARE(reader->characterRect(row + column).left() - origin.x(),
+                     column * table->fontMetrics().averageCharWidth());
 
         // Scroll down, close, show again: written anew from the top, seen at the old offset.
         scroll->setValue(3000);
