@@ -3,6 +3,7 @@
 // The load step and every handler of the quiz, timed in one run.
 #include "FixedSeedRandom.h"
 #include "Form1.h"
+#include "QuestionBank.h"
 #include "Quiz.h"
 #include "SystemTimeOfDay.h"
 
@@ -56,47 +57,50 @@ int main(int argc, char *argv[])
 
     Quiz quiz(clock, random, cues);
     std::printf("load step alone: %.1f us\n", averageMicroseconds(1, [&] { quiz.Form_Load(); }));
-    quiz.Command2_Click();
+    Quiz underPanel(clock, random, cues);  // the time box is reached only before Start
+    underPanel.Form_Load();
+    quiz.deliver(Quiz::Event::Start);
 
+    // Each through the quiz's one door, as the window delivers it.
+    using E = Quiz::Event;
     constexpr int kRounds = 20000;
     const struct {
         const char *name;
         std::function<void()> handler;
     } handlers[] = {
-        {"Command1_Click (Next Question)", [&] { quiz.Command1_Click(); }},
-        {"Command3_Click (Restart)", [&] { quiz.Command3_Click(); }},
-        {"Command5_Click (Hints)", [&] { quiz.Command5_Click(); }},
-        {"Picture1_Click (any tile)", [&, t = 0]() mutable { quiz.Picture1_Click(t++ % 4 + 1); }},
-        {"Picture1_MouseMove", [&, t = 0]() mutable { quiz.Picture1_MouseMove(t++ % 4 + 1); }},
-        {"Timer1_Timer", [&] { quiz.Timer1_Timer(); }},
-        {"Timer2_Timer", [&] { quiz.Timer2_Timer(); }},
+        {"Command1_Click (Next Question)", [&] { quiz.deliver(E::NextQuestion); }},
+        {"Command3_Click (Restart)", [&] { quiz.deliver(E::Restart); }},
+        {"Command5_Click (Hints)", [&] { quiz.deliver(E::Hints); }},
+        {"Picture1_Click (any tile)", [&, t = 0]() mutable { quiz.deliver(E::TileClick, t++ % 4 + 1); }},
+        {"Picture1_MouseMove", [&, t = 0]() mutable { quiz.deliver(E::TileMove, t++ % 4 + 1); }},
+        {"Timer1_Timer", [&] { quiz.deliver(E::MessageTick); }},
+        {"Timer2_Timer", [&] { quiz.deliver(E::CountdownTick); }},
         {"List1_DblClick", [&, i = 0]() mutable {
-             quiz.controls.List1.listIndex = i++ % 100;
-             quiz.List1_DblClick();
+             quiz.deliver(E::WordChosen, i++ % QuestionBank::kQuestionTotal);
          }},
-        {"Combo1_Click", [&, i = 0]() mutable {
-             quiz.controls.Combo1.listIndex = i++ % 10;
-             quiz.Combo1_Click();
+        {"Combo1_Click", [&, i = 0, n = int(underPanel.state().controls.Combo1.items.size())]() mutable {
+             underPanel.deliver(E::TimePicked, i++ % n);
          }},
     };
     for (const auto &[name, handler] : handlers)
         std::printf("%-32s %8.3f us per call (target 1000 us)\n", name, averageMicroseconds(kRounds, handler));
 
     // A whole series: load, Start, then each question answered and left with
-    // Next Question until the series ends (the first question, then all hundred
-    // once each). The hundredth is left unanswered, as an answer there would
-    // hide Next Question.
+    // Next Question until the series ends (the first question, then every
+    // question once each). The last is left unanswered, as an answer there
+    // would hide Next Question.
     constexpr int kSeries = 200;
     const double series = averageMicroseconds(kSeries, [&] {
         Quiz fresh(clock, random, cues);
         fresh.Form_Load();
-        fresh.Command2_Click();
-        while (fresh.controls.Command1Visible) {
-            if (fresh.QuestionCount < fresh.QuestionTotal)
-                fresh.Picture1_Click(fresh.OddTile[fresh.CurrentQuestion]);
-            fresh.Command1_Click();
+        fresh.deliver(E::Start);
+        const QuizState &s = fresh.state();
+        while (s.controls.Command1Visible) {
+            if (s.QuestionCount < s.QuestionTotal)
+                fresh.deliver(E::TileClick, s.OddTile[s.CurrentQuestion]);
+            fresh.deliver(E::NextQuestion);
         }
     });
-    std::printf("a whole series of 101 presentations: %.1f us (target 50000 us)\n", series);
+    std::printf("a whole series of %d presentations: %.1f us (target 50000 us)\n", QuestionBank::kQuestionTotal + 1, series);
     return 0;
 }

@@ -62,7 +62,7 @@ struct Timer {
 };
 
 // An answer tile. Positions are in twips; picture 0 is the empty picture,
-// 1 to 400 the answer pictures by Picture number.
+// the others are answer pictures by Picture number, four a question.
 struct Tile {
     int picture = 0;
     int left = 0;

@@ -2,8 +2,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "QuestionBank.h"
 
-#include "QuestionBankData.h"
-
 namespace QuestionBank {
 
 namespace {
@@ -37,6 +35,11 @@ QString hint(int question)
 int oddPicture(int question)
 {
     return entry(question).oddPicture;
+}
+
+QString withQuestionTotal(const QString &text)
+{
+    return QString(text).replace(QStringLiteral("{questions}"), QString::number(kQuestionTotal));
 }
 
 QString rightAnswerMessage(int question)

@@ -5,36 +5,32 @@
 #include "Contact.h"
 #include "QuestionBank.h"
 
-#include <cmath>
-
 namespace {
 
-constexpr int kTableRows = 102;  // entries 0 to 101
+constexpr int kTableRows = QuestionBank::kQuestionTotal + 2;  // entries 0 to QuestionTotal + 1
 constexpr int kMessageInterval = 3000;
 constexpr int kCountdownInterval = 1000;
 
 }  // namespace
 
-QString plainNumber(double value)
-{
-    if (value == std::trunc(value))
-        return QString::number(static_cast<long long>(value));
-    return QString::number(value, 'g', 15);
-}
-
 Quiz::Quiz(const TimeOfDay &clock, UniformRandom &random, CuePlayer &cues)
-    : Term(kTableRows), Hint(kTableRows), OddPicture(kTableRows),
-      QuestionFree(kTableRows), OddTile(kTableRows), QuestionDegree(kTableRows),
-      AnsweredTerm(kTableRows), AnsweredDegree(kTableRows),
-      m_clock(clock), m_random(random), m_cues(cues)
+    : m_clock(clock), m_random(random), m_cues(cues)
 {
+    Term.resize(kTableRows);
+    Hint.resize(kTableRows);
+    OddPicture.resize(kTableRows);
+    QuestionFree.resize(kTableRows);
+    OddTile.resize(kTableRows);
+    QuestionDegree.resize(kTableRows);
+    AnsweredTerm.resize(kTableRows);
+    AnsweredDegree.resize(kTableRows);
 }
 
 void Quiz::Form_Load()
 {
     controls.Timer1.setInterval(kMessageInterval);
     QuestionTotal = QuestionBank::kQuestionTotal;
-    MaxSeconds = 32;
+    MaxSeconds = 32;  // the preset 30 and the grace seconds
     controls.caption = QStringLiteral("Vexlor 1.0 - Quelro Programs, ") + Contact::line() + QStringLiteral(" (") +
                        QString::number(QuestionTotal) + QStringLiteral(" questions)");
     QuestionCount = 1;
@@ -71,7 +67,7 @@ void Quiz::ShowHeading(int q)
 
 void Quiz::ArmCountdown()
 {
-    TimerArmed = 1;
+    TimerArmed = true;
     ElapsedSeconds = 0;
     controls.Timer2.setInterval(kCountdownInterval);
 }
@@ -80,4 +76,22 @@ void Quiz::setTilesEnabled(bool enabled)
 {
     for (int t = 1; t <= 4; ++t)
         controls.Picture1[t].enabled = enabled;
+}
+
+QuizResults Quiz::results() const
+{
+    QuizResults r;
+    r.name = controls.Text7;
+    r.timeLimit = MaxSeconds - kGraceSeconds;
+    r.questionCount = QuestionCount;
+    r.degreeSum = DegreeSum;
+    // A row past the tables has no entry to read: it counts as unanswered.
+    for (int n = 1; n <= QuestionCount; ++n) {
+        const auto row = static_cast<std::size_t>(n);
+        if (row < AnsweredDegree.size())
+            r.rows.push_back({AnsweredTerm[row], AnsweredDegree[row]});
+        else
+            r.rows.push_back({});
+    }
+    return r;
 }

@@ -38,9 +38,21 @@ void Quiz::deliver(Event event, int index)
     case Event::Start: Command2_Click(); break;
     case Event::Restart: Command3_Click(); break;
     case Event::Hints: Command5_Click(); break;
-    case Event::TimePicked: Combo1_Click(); break;
-    case Event::WordChosen: List1_DblClick(); break;
+    case Event::TimePicked:
+        controls.Combo1.listIndex = index;
+        Combo1_Click();
+        break;
+    case Event::WordChosen:
+        controls.List1.listIndex = index;
+        List1_DblClick();
+        break;
     case Event::MessageTick: Timer1_Timer(); break;
     case Event::CountdownTick: Timer2_Timer(); break;
     }
+}
+
+void Quiz::typeName(const QString &name)
+{
+    if (controls.Frame2Visible)
+        controls.Text7 = name;
 }

@@ -3,6 +3,7 @@
 // Judging a click on an answer tile, scoring and rating.
 #include "Quiz.h"
 
+#include "PlainNumber.h"
 #include "QuestionBank.h"
 #include "Rating.h"
 
@@ -12,14 +13,16 @@ void Quiz::Picture1_Click(int Index)
     controls.Text2.visible = true;
     if (Index == OddTile[CurrentQuestion]) {
         controls.ProgressBar1.value = 0;
-        TimerArmed = 0;
+        TimerArmed = false;
         controls.Text5.visible = false;
         controls.Text2.write(QuestionBank::rightAnswerMessage(CurrentQuestion));
         const int average = ScoreQuestion();
         recordAnswer(QuestionCount);
+        m_recorder.end(AnswerOutcome::Right, QuestionDegree[CurrentQuestion]);
         ShowRating(average, true);
         setTilesEnabled(false);
     } else {
+        m_recorder.wrongClick();
         DegreeFactor -= 0.25;
         if (DegreeFactor < 0.25)
             DegreeFactor = 0.25;

@@ -67,6 +67,7 @@ void Quiz::freeAllQuestions()
 
 void Quiz::Command1_Click()
 {
+    m_recorder.left();
     controls.Text3.write(QString());
     controls.Text5.visible = false;
     setTilesEnabled(true);
@@ -78,6 +79,7 @@ void Quiz::Command1_Click()
         controls.Text2.visible = false;
         PlaceAnswers(CurrentQuestion);
         ArmCountdown();
+        m_recorder.presented(CurrentQuestion);
     } else {
         EndSeries();
     }
@@ -112,6 +114,8 @@ void Quiz::Command3_Click()
     controls.Text2.write(QStringLiteral(" "));
     PlaceAnswers(CurrentQuestion);
     ShowHeading(CurrentQuestion);
+    m_recorder.left();
+    startSeriesRecord();
 }
 
 // A new series reports only its own answers: every row, including those that

@@ -5,7 +5,8 @@
 
 void Quiz::Timer2_Timer()
 {
-    if (TimerArmed == 0)
+    m_recorder.secondPassed();
+    if (!TimerArmed)
         return;
     ++ElapsedSeconds;
     if (ElapsedSeconds > MaxSeconds)
@@ -15,12 +16,13 @@ void Quiz::Timer2_Timer()
     bar.max = static_cast<int>(MaxSeconds);
     bar.visible = true;
     bar.value = 0;
-    if (ElapsedSeconds == MaxSeconds - 2)
+    if (ElapsedSeconds == MaxSeconds - kGraceSeconds)
         m_cues.PlayCue(Cue::MMControl11, kAlarmCommands);
     if (ElapsedSeconds == MaxSeconds) {
         // Time-out: the question is closed with 0 % and no rating sound.
         DegreeFactor = 0;
         ShowRating(ScoreQuestion(), false);
+        m_recorder.end(AnswerOutcome::TimedOut, 0);
         setTilesEnabled(false);
         return;
     }
@@ -35,6 +37,7 @@ void Quiz::Timer1_Timer()
 
 void Quiz::Command5_Click()
 {
+    m_recorder.hintOpened();
     controls.Text5.visible = true;
     controls.Text5.write(Hint[CurrentQuestion]);
 }

@@ -22,4 +22,5 @@ void Quiz::List1_DblClick()
     PlaceAnswers(CurrentQuestion);
     ShowHeading(CurrentQuestion);
     ArmCountdown();
+    m_recorder.presented(CurrentQuestion);
 }

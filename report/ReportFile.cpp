@@ -3,10 +3,14 @@
 #include "ReportFile.h"
 
 #include <QFile>
+#include <QList>
 
-#include <atomic>
+#include <algorithm>
 #include <cerrno>
+#include <csignal>
+#include <ctime>
 
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -65,13 +69,81 @@ int writeAll(int fd, const QByteArray &bytes)
     return 0;
 }
 
+// When this process started, on the clock that file times come from: a
+// temporary file of this process id from before then was an earlier process's.
+const timespec kProcessStart = [] {
+    timespec now{};
+    clock_gettime(CLOCK_REALTIME_COARSE, &now);
+    return now;
+}();
+
+constexpr int kTemporaryNames = 100;
+
+QByteArray temporaryPrefix()
+{
+    return QByteArray(".") + kName + '.';
+}
+
 // A name no other writer uses at the same moment; hidden, so a half-written
 // file never looks like a report.
-QByteArray temporaryName(int attempt)
+QByteArray temporaryName(pid_t writer, int attempt)
 {
-    static std::atomic<int> counter{0};
-    return QByteArray(".") + kName + '.' + QByteArray::number(::getpid()) + '.'
-           + QByteArray::number(counter++) + '.' + QByteArray::number(attempt);
+    return temporaryPrefix() + QByteArray::number(writer) + '.' + QByteArray::number(attempt);
+}
+
+// The process that named a temporary file ".VexlorOut.txt.PID.N" (or, written
+// by earlier versions, ".VexlorOut.txt.PID.N.N"); 0 for any other name.
+pid_t writerOf(const QByteArray &name)
+{
+    if (!name.startsWith(temporaryPrefix()))
+        return 0;
+    const QList<QByteArray> numbers = name.mid(temporaryPrefix().size()).split('.');
+    if (numbers.size() < 2 || numbers.size() > 3)
+        return 0;
+    for (const QByteArray &number : numbers) {
+        if (number.isEmpty() || !std::all_of(number.begin(), number.end(), [](char c) { return c >= '0' && c <= '9'; }))
+            return 0;
+    }
+    bool ok = false;
+    const int writer = numbers.first().toInt(&ok);
+    return ok ? writer : 0;
+}
+
+bool isRunning(pid_t process)
+{
+    return ::kill(process, 0) == 0 || errno == EPERM;
+}
+
+bool isBefore(const timespec &a, const timespec &b)
+{
+    return a.tv_sec < b.tv_sec || (a.tv_sec == b.tv_sec && a.tv_nsec < b.tv_nsec);
+}
+
+// Removes the temporary files of report writes killed mid-way: those of
+// processes no longer running, and those of an earlier process with this one's
+// id (a sandbox may hand out the same id every time). Anything else is kept.
+void removeStaleTemporaries(int folder)
+{
+    const int listing = ::fcntl(folder, F_DUPFD_CLOEXEC, 0);
+    DIR *entries = listing >= 0 ? ::fdopendir(listing) : nullptr;
+    if (!entries) {
+        if (listing >= 0)
+            ::close(listing);
+        return;
+    }
+    ::rewinddir(entries);
+    while (const dirent *entry = ::readdir(entries)) {
+        const QByteArray name(entry->d_name);
+        const pid_t writer = writerOf(name);
+        struct stat state {};
+        if (writer <= 0 || ::fstatat(folder, name.constData(), &state, AT_SYMLINK_NOFOLLOW) != 0
+            || !S_ISREG(state.st_mode))
+            continue;
+        const bool stale = writer == ::getpid() ? isBefore(state.st_mtim, kProcessStart) : !isRunning(writer);
+        if (stale)
+            ::unlinkat(folder, name.constData(), 0);
+    }
+    ::closedir(entries);
 }
 
 }  // namespace
@@ -89,14 +161,20 @@ QString save(const QString &directory, const QByteArray &bytes)
     if (::fstatat(folder.get(), kName, &existing, AT_SYMLINK_NOFOLLOW) == 0 && S_ISDIR(existing.st_mode))
         return QStringLiteral("a folder of that name is in the way");
 
+    removeStaleTemporaries(folder.get());
     QByteArray temporary;
     int fd = -1;
-    for (int attempt = 0; fd < 0 && attempt < 100; ++attempt) {
-        temporary = temporaryName(attempt);
+    for (int attempt = 0; fd < 0 && attempt < kTemporaryNames; ++attempt) {
+        temporary = temporaryName(::getpid(), attempt);
         fd = ::openat(folder.get(), temporary.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0666);
         if (fd < 0 && errno != EEXIST)
             break;
     }
+    if (fd < 0 && errno == EEXIST)
+        return QStringLiteral("every name for its temporary file (%1 to %2) is taken; remove those hidden files "
+                              "if no Vexlor is running")
+            .arg(QString::fromLocal8Bit(temporaryName(::getpid(), 0)),
+                 QString::fromLocal8Bit(temporaryName(::getpid(), kTemporaryNames - 1)));
     if (fd < 0)
         return systemError(errno);
     Descriptor file(fd);

@@ -14,16 +14,14 @@ QString threeDigits(long long value)
 
 }  // namespace
 
-std::vector<PrintLine> resultRows(int questionCount, const std::vector<double> &answeredDegree,
-                                  const std::vector<QString> &answeredTerm)
+std::vector<PrintLine> resultRows(const QuizResults &results)
 {
     std::vector<PrintLine> rows;
-    for (int n = 1; n <= questionCount; ++n) {
-        const auto row = static_cast<std::size_t>(n);
-        const double degree = row < answeredDegree.size() ? answeredDegree[row] : 0.0;
-        const QString number = QStringLiteral("  ") + threeDigits(n);
+    for (std::size_t i = 0; i < results.rows.size(); ++i) {
+        const double degree = results.rows[i].degree;
+        const QString &term = results.rows[i].term;
+        const QString number = QStringLiteral("  ") + threeDigits(static_cast<long long>(i) + 1);
         if (degree > 0) {
-            const QString term = row < answeredTerm.size() ? answeredTerm[row] : QString();
             rows.push_back({PrintItem::textItem(number), PrintItem::zone(), PrintItem::zone(),
                             PrintItem::textItem(threeDigits(std::llround(degree)) + QStringLiteral(" %")),
                             PrintItem::zone(), PrintItem::textItem(term)});

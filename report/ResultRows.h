@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "QuizResults.h"
+
 #include <QString>
 
 #include <vector>
@@ -33,9 +35,8 @@ constexpr int nextZoneStart(int position, int zoneSize)
 // the report file and the results table on screen.
 //
 // Row n shows its degree and term when a right answer recorded them, otherwise
-// " has no answer."; a row beyond the recorded tables counts as unanswered.
-std::vector<PrintLine> resultRows(int questionCount, const std::vector<double> &answeredDegree,
-                                  const std::vector<QString> &answeredTerm);
+// " has no answer."; a row with a negative degree is left out.
+std::vector<PrintLine> resultRows(const QuizResults &results);
 
 // Lays a line out in fixed columns, filling zone moves with blanks.
 QString printInColumns(const PrintLine &line);

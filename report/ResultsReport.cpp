@@ -3,7 +3,7 @@
 #include "ResultsReport.h"
 
 #include "NameLine.h"
-#include "Rating.h"
+#include "PlainNumber.h"
 #include "ResultRows.h"
 
 #include <cmath>
@@ -19,10 +19,7 @@ QString repeated(QChar c, int count)
 QString reportNumber(double value)
 {
     const QString sign = value < 0 ? QStringLiteral("-") : QStringLiteral(" ");
-    const double magnitude = std::fabs(value);
-    const QString digits = magnitude == std::trunc(magnitude) ? QString::number(static_cast<long long>(magnitude))
-                                                              : QString::number(magnitude, 'g', 15);
-    return sign + digits + QStringLiteral(" ");
+    return sign + plainNumber(std::fabs(value)) + QStringLiteral(" ");
 }
 
 // The name as typed, kept on its one line, where a control character that would
@@ -47,24 +44,24 @@ QString resultsReportText(const ReportInput &input)
                              .arg(input.date.day(), 2, 10, QChar(u'0'))
                              .arg(input.locale.monthName(input.date.month(), QLocale::LongFormat))
                              .arg(input.date.year(), 4, 10, QChar(u'0'));
-    const int average = input.questionCount != 0 ? roundHalfToEven(input.degreeSum / input.questionCount) : 0;
+    const QuizResults &results = input.results;
 
     QStringList lines;
     lines << at << QStringLiteral("@@@@@@@@@@@         Output Results of Vexlor   (") + date + QStringLiteral(")") << at;
     lines << QStringLiteral(" ") << QStringLiteral(" ") << QStringLiteral(" ");
-    lines << QStringLiteral("                    Name: ") + oneLine(input.name);
+    lines << QStringLiteral("                    Name: ") + oneLine(results.name);
     lines << QStringLiteral(" ") << QStringLiteral(" ") << QStringLiteral(" ");
-    lines << QStringLiteral(" Maximum time for question = ") + reportNumber(input.maxSeconds - 2) +
+    lines << QStringLiteral(" Maximum time for question = ") + reportNumber(results.timeLimit) +
                  QStringLiteral("Seconds");
     lines << QStringLiteral(" ") << dash;
     lines << QStringLiteral("Question No.") + repeated(u' ', 15) + QStringLiteral("Degree") + repeated(u' ', 9) +
                  QStringLiteral("in question of") + repeated(u' ', 22);
     lines << dash << QStringLiteral(" ");
-    for (const PrintLine &row : resultRows(input.questionCount, input.answeredDegree, input.answeredTerm))
+    for (const PrintLine &row : resultRows(results))
         lines << printInColumns(row);
     lines << QStringLiteral(" ") << at;
-    lines << QStringLiteral("@@@@@             Total degree is ") + QString::number(average) + QStringLiteral(" % in ") +
-                 QString::number(input.questionCount) + QStringLiteral(" questions.             @@@@@@");
+    lines << QStringLiteral("@@@@@             Total degree is ") + QString::number(results.average()) + QStringLiteral(" % in ") +
+                 QString::number(results.questionCount) + QStringLiteral(" questions.             @@@@@@");
     lines << at;
 
     QString text;

@@ -3,13 +3,12 @@
 #include "SoundCues.h"
 
 #include "SoundBackend.h"
+#include "SoundModule.h"
 
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QLatin1String>
-
-#include <dlfcn.h>
 
 #include <cstddef>
 #include <string>
@@ -64,11 +63,7 @@ std::string backendModulePath()
 std::unique_ptr<SoundBackend> loadBackend(const std::string &module, CueRequests &requests,
                                           const std::array<std::string, kCueCount> &waves)
 {
-    void *handle = dlopen(module.c_str(), RTLD_NOW | RTLD_LOCAL);
-    if (!handle)
-        return {};
-    // Never unloaded: its threads end with the backend, but libraries it pulled in may keep some.
-    const auto create = reinterpret_cast<CreateSoundBackend>(dlsym(handle, kCreateSoundBackendSymbol));
+    const auto create = SoundModule::entry<CreateSoundBackend>(module, kCreateSoundBackendSymbol);
     return std::unique_ptr<SoundBackend>(create ? create(requests, waves) : nullptr);
 }
 

@@ -142,7 +142,7 @@ private slots:
             QVERIFY2(!store.description(p).trimmed().isEmpty(), qPrintable(QString::number(p)));
         QCOMPARE(store.description(45), file.pictures[0].description);
         QVERIFY(store.description(0).isEmpty() && store.picture(0).isNull());
-        QCOMPARE(store.picture(400).size(), QSize(147, 132));
+        QCOMPARE(store.picture(PictureStore::kPictureCount).size(), QSize(147, 132));
         const QPixmap dense = store.picture(45, 2.0);
         QCOMPARE(dense.devicePixelRatio(), 2.0);
         QCOMPARE(dense.size(), QSize(294, 264));

@@ -17,6 +17,9 @@
 
 namespace {
 
+constexpr int kTotal = QuestionBank::kQuestionTotal;
+const QStringList kTimes = Form1Controls().Combo1.items;  // the times offered, shortest first
+
 // A window event with its tile or list index; with `clock`, the time of day moving to second `value` instead.
 struct Step {
     Quiz::Event event;
@@ -31,7 +34,7 @@ QString describe(const Step &s)
     return QStringLiteral("%1 %2").arg(QLatin1String(s.clock ? "clock at" : names[static_cast<int>(s.event)])).arg(s.value);
 }
 
-// Half the seeds restart rarely, so series run to the end and word-list choices pile up past row 101.
+// Half the seeds restart rarely, so series run to the end and word-list choices pile up past the tables.
 Step randomStep(std::mt19937 &engine, bool restartsOften)
 {
     using E = Quiz::Event;
@@ -43,10 +46,10 @@ Step randomStep(std::mt19937 &engine, bool restartsOften)
     if (roll < 50) return {E::TileClick, pick(0, 5)};
     if (roll < 58) return {E::TileMove, pick(-1, 6)};
     if (roll < 68) return {E::NextQuestion, 0};
-    if (roll < 76) return {E::WordChosen, pick(-1, 100)};
+    if (roll < 76) return {E::WordChosen, pick(-1, kTotal)};
     if (roll < 84) return {E::MessageTick, 0};
     if (roll < 91) return {E::Hints, 0};
-    if (roll < 94) return {E::TimePicked, pick(-1, 10)};
+    if (roll < 94) return {E::TimePicked, pick(-1, int(kTimes.size()))};
     if (roll < 96) return {E::Start, 0};
     return {E::CountdownTick, pick(0, 86399), true};
 }
@@ -60,7 +63,11 @@ int expectedAverage(double degreeSum, int count)
 }
 
 struct Player {
-    Player() : m_quiz(m_clock, m_random, m_cues) { m_quiz.Form_Load(); }
+    Player() : m_quiz(m_clock, m_random, m_cues)
+    {
+        m_quiz.Form_Load();
+        m_loadedPicture = m_quiz.state().controls.Picture1[1].picture;
+    }
 
     // Applies one event; returns what rule it broke, or an empty text.
     QString play(const Step &s);
@@ -71,11 +78,12 @@ struct Player {
     RecordingCues m_cues;
     Quiz m_quiz;
     bool m_listUsed = false;
+    int m_loadedPicture = 0;  // on tile 1 after the load step
 };
 
 QString Player::play(const Step &s)
 {
-    Quiz &q = m_quiz;
+    const QuizState &q = m_quiz.state();
     const int question = q.CurrentQuestion;
     const bool rightClick = s.event == Quiz::Event::TileClick && s.value >= 1 && s.value <= 4 && !q.controls.Frame2Visible &&
                             q.controls.Picture1[s.value].enabled && s.value == q.OddTile[question];
@@ -83,14 +91,10 @@ QString Player::play(const Step &s)
     const double factor = q.DegreeFactor;
     const auto totalWrites = q.controls.Text4.writes;
     m_listUsed = m_listUsed || (s.event == Quiz::Event::WordChosen && q.controls.List1.enabled);
-    if (s.event == Quiz::Event::TimePicked)
-        q.controls.Combo1.listIndex = s.value;
-    if (s.event == Quiz::Event::WordChosen)
-        q.controls.List1.listIndex = s.value;
     if (s.clock)
         m_clock.set(s.value);
     else
-        q.deliver(s.event, s.value);
+        m_quiz.deliver(s.event, s.value);
     const auto row = static_cast<std::size_t>(q.QuestionCount);
     if (rightClick && (q.AnsweredTerm.size() <= row || q.AnsweredTerm[row] != q.Term[question] ||
                        q.AnsweredDegree[row] != 100 * factor || q.QuestionDegree[question] != 100 * factor))
@@ -109,14 +113,14 @@ QString Player::play(const Step &s)
 
 QString Player::broken() const
 {
-    const Quiz &q = m_quiz;
+    const QuizState &q = m_quiz.state();
     const Form1Controls &c = q.controls;
     const int cq = q.CurrentQuestion;
-    if (cq < 1 || cq > 100 || !QList<double>{0, 0.25, 0.5, 0.75, 1}.contains(q.DegreeFactor) || q.QuestionCount < 1 ||
-        (!m_listUsed && q.QuestionCount > 101))
+    if (cq < 1 || cq > kTotal || !QList<double>{0, 0.25, 0.5, 0.75, 1}.contains(q.DegreeFactor) || q.QuestionCount < 1 ||
+        (!m_listUsed && q.QuestionCount > kTotal + 1))
         return QStringLiteral("question %1, degree %2, count %3").arg(cq).arg(q.DegreeFactor).arg(q.QuestionCount);
     // Under the start panel only the time box and the timers can be reached: the loaded question stays.
-    if (c.Frame2Visible && (q.QuestionCount != 1 || c.Picture1[1].picture != 41))
+    if (c.Frame2Visible && (q.QuestionCount != 1 || c.Picture1[1].picture != m_loadedPicture))
         return QStringLiteral("an event reached a control under the start panel");
 
     // The tiles show the question's four pictures in one rotation, the odd one where OddTile says; after a series, none.
@@ -143,11 +147,12 @@ QString Player::broken() const
     if (!degreeText.match(c.Text3.text).hasMatch() || !total.match(c.Text4.text).hasMatch())
         return QStringLiteral("question box reads '%1', total box '%2'").arg(c.Text3.text, c.Text4.text);
     // Once Start has removed the time box, the countdown keeps the limit shown.
-    const QString limit = QStringLiteral("Maximum time for question = %1 seconds.").arg(q.MaxSeconds - 2);
-    if (c.Label2.caption != (c.Frame2Visible ? QString() : limit) || q.MaxSeconds < 17 || q.MaxSeconds > 62)
-        return QStringLiteral("time limit reads '%1' for %2 seconds").arg(c.Label2.caption).arg(q.MaxSeconds - 2);
+    const QString limit = QStringLiteral("Maximum time for question = %1 seconds.").arg(q.MaxSeconds - kGraceSeconds);
+    if (c.Label2.caption != (c.Frame2Visible ? QString() : limit) || q.MaxSeconds < kTimes.first().toInt() + kGraceSeconds ||
+        q.MaxSeconds > kTimes.last().toInt() + kGraceSeconds)
+        return QStringLiteral("time limit reads '%1' for %2 seconds").arg(c.Label2.caption).arg(q.MaxSeconds - kGraceSeconds);
     bool knownMessage = QStringList{QString(), " ", "Please, Try again. "}.contains(c.Text2.text);
-    for (int n = 1; n <= 100 && !knownMessage; ++n)
+    for (int n = 1; n <= kTotal && !knownMessage; ++n)
         knownMessage = c.Text2.text == QuestionBank::rightAnswerMessage(n);
     if (!knownMessage)
         return QStringLiteral("message box reads '%1'").arg(c.Text2.text);
@@ -189,8 +194,8 @@ private slots:
                 const Step step = randomStep(engine, seed % 2 == 0);
                 steps << describe(step);
                 const QString failure = player.play(step);
-                ended = ended || player.m_quiz.controls.Picture1[1].picture == 0;
-                past = past || player.m_quiz.QuestionCount > 101;
+                ended = ended || player.m_quiz.state().controls.Picture1[1].picture == 0;
+                past = past || player.m_quiz.state().QuestionCount > kTotal + 1;
                 if (!failure.isEmpty())
                     QFAIL(qPrintable(QStringLiteral("seed %1: %2 after\n  %3").arg(seed).arg(failure, steps.join("\n  "))));
             }

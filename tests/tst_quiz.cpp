@@ -1,5 +1,6 @@
 // SPDX-FileCopyrightText: 2026 Quelro Programs
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "AnswerLog.h"
 #include "QuestionBank.h"
 #include "QuizGame.h"
 #include "Rating.h"
@@ -13,19 +14,171 @@
 
 namespace {
 
+using E = Quiz::Event;
+constexpr int kTotal = QuestionBank::kQuestionTotal;
+
 QString maxText(int degree) { return QStringLiteral("Your max. degree is %1 % in this question.").arg(degree); }
 QString gotText(int degree) { return QStringLiteral("You have got %1 % in this question.").arg(degree); }
 QString totalText(int average, int n) { return QStringLiteral("You have got %1 % in %2 questions.").arg(average).arg(n); }
 
 bool isAlarm(const RecordingCues::Request &c) { return c.player == Cue::MMControl11 && c.open == "open" && c.rewind == "prev"; }
 
+// The question the clock's value C draws: scaled to the bank, halved past its end.
+int drawnFor(int c)
+{
+    const int d = c * kTotal / 90;
+    return d > kTotal ? d / 2 : d;
+}
+// At midnight C is replaced by 10.
+const int kFirst = drawnFor(10);
+int picture(int question, int position) { return 4 * (question - 1) + position; }
+
+// A whole-number average, exact halves to the even neighbour, by integer arithmetic.
+int average(int degreeSum, int count)
+{
+    const int q = degreeSum / count, twice = 2 * (degreeSum % count);
+    return q + ((twice > count || (twice == count && q % 2 != 0)) ? 1 : 0);
+}
+
+// What the log hears, as lines: "series Ann 15", "11 Right 50 wrong 2 secs 3 hint".
+struct LinesLog : AnswerLog {
+    void seriesStarted(const QString &name, int maxSeconds) override
+    {
+        lines << QStringLiteral("series %1 %2").arg(name).arg(maxSeconds);
+    }
+    void questionEnded(const AnswerRecord &r) override
+    {
+        static const char *const outcomes[] = {"Right", "TimedOut", "Left"};
+        QString line = QStringLiteral("%1 %2").arg(r.question).arg(QLatin1String(outcomes[static_cast<int>(r.outcome)]));
+        if (r.outcome != AnswerOutcome::Left)
+            line += QStringLiteral(" %1").arg(r.degree);
+        if (r.wrongClicks > 0)
+            line += QStringLiteral(" wrong %1").arg(r.wrongClicks);
+        if (r.secondsUsed > 0)
+            line += QStringLiteral(" secs %1").arg(r.secondsUsed);
+        if (r.hintOpened)
+            line += QStringLiteral(" hint");
+        lines << line;
+    }
+    QStringList lines;
+};
+
+// Everything an event can change that the player sees or hears, in one text.
+QString trace(const Game &game)
+{
+    const QuizState &s = game.state();
+    const Form1Controls &c = s.controls;
+    QStringList parts{QString::number(s.QuestionCount), QString::number(s.CurrentQuestion),
+                      QString::number(s.DegreeFactor), QString::number(s.MaxSeconds), c.Label1.caption,
+                      c.Label2.caption, QString::number(c.Timer2.starts), QString::number(game.cues.requests.size())};
+    for (const TextBox *box : {&c.Text1, &c.Text2, &c.Text3, &c.Text4, &c.Text5})
+        parts << QString::number(box->writes) + (box->visible ? "v" : "h");
+    for (int t = 1; t <= 4; ++t)
+        parts << QString::number(c.Picture1[t].picture) + (c.Picture1[t].enabled ? "e" : "d");
+    parts << QString::number(c.Frame2Visible) << QString::number(c.Command1Visible) << QString::number(c.List1.enabled);
+    return parts.join(u',');
+}
+
 }  // namespace
 
-// The rules of one quiz: messages, load, series order, word list, judging, rating and timers.
+// The rules of one quiz, played through its one door: messages, load, series order, word list, judging, rating, timers.
 class TestQuiz : public QObject {
     Q_OBJECT
 
 private slots:
+    // Whether each control takes its event in each situation of play: an event that is not taken changes nothing.
+    void eventGate_data()
+    {
+        QTest::addColumn<QString>("situation");
+        QTest::addColumn<int>("event");
+        QTest::addColumn<bool>("taken");
+        const std::pair<const char *, E> events[] = {{"tile click", E::TileClick},     {"Next Question", E::NextQuestion},
+                                                     {"Start", E::Start},              {"Restart", E::Restart},
+                                                     {"time picked", E::TimePicked},  {"word chosen", E::WordChosen}};
+        const std::pair<const char *, QList<bool>> situations[] = {
+            {"before Start", {false, false, true, false, true, false}},
+            {"question on show", {true, true, false, true, false, true}},
+            {"after a right answer", {false, true, false, true, false, true}},
+            {"after a time-out", {false, true, false, true, false, true}},
+            {"series ended", {false, false, false, true, false, true}}};
+        for (const auto &[situation, taken] : situations)
+            for (int e = 0; e < 6; ++e)
+                QTest::addRow("%s: %s", situation, events[e].first) << situation << int(events[e].second) << taken[e];
+    }
+
+    void eventGate()
+    {
+        QFETCH(QString, situation);
+        QFETCH(int, event);
+        QFETCH(bool, taken);
+        Game game(0, situation != "before Start");
+        if (situation == "after a right answer")
+            game.click(game.rightTile());
+        if (situation == "after a time-out")
+            game.ticks(32);
+        for (int n = 0; situation == "series ended" && game.controls().Command1Visible && n <= 2 * kTotal; ++n)
+            game.quiz.deliver(E::NextQuestion);
+        const QString before = trace(game);
+        const auto e = static_cast<E>(event);
+        game.quiz.deliver(e, e == E::TileClick ? game.wrongTile() : 0);
+        QCOMPARE(trace(game) != before, taken);
+    }
+
+    // Play scripts, one step a word, and what the log hears of them.
+    void answerRecords_data()
+    {
+        QTest::addColumn<QString>("script");
+        QTest::addColumn<QStringList>("records");
+        const QString first = QString::number(kFirst);
+        QTest::newRow("right at once after 3 s") << "start tick*3 right" << QStringList{"series  30", first + " Right 100 secs 3"};
+        QTest::newRow("two wrong, hint, right") << "name:Ann pick:15 start wrong wrong hint right"
+                                                << QStringList{"series Ann 15", first + " Right 50 wrong 2 hint"};
+        QTest::newRow("time-out, then nothing more") << "start wrong tick*32 tick*5 hint"
+                                                     << QStringList{"series  30", first + " TimedOut 0 wrong 1 secs 32"};
+        QTest::newRow("left by Next Question") << "start wrong next right next"
+                                               << QStringList{"series  30", first + " Left wrong 1", first + " Right 100"};
+        QTest::newRow("left by a word-list choice") << "start tick choose:Lin choose:Lin right"
+                                                    << QStringList{"series  30", first + " Left secs 1", "42 Left", "42 Right 100"};
+        QTest::newRow("Restart leaves and begins a series")
+            << "name:Bo start hint restart wrong right restart"
+            << QStringList{"series Bo 30", first + " Left hint", "series Bo 30", first + " Right 75 wrong 1", "series Bo 30"};
+        QTest::newRow("nothing heard before Start") << "hint tick*5 pick:60 pick:20 start right"
+                                                    << QStringList{"series  20", first + " Right 100"};
+        QTest::newRow("an answered question is not left") << "start right hint tick next"
+                                                          << QStringList{"series  30", first + " Right 100"};
+        QTest::newRow("the name box is closed after Start") << "name:Al start name:Bo restart"
+                                                            << QStringList{"series Al 30", first + " Left", "series Al 30"};
+        QTest::newRow("no log, no harm") << "nolog start wrong next restart" << QStringList{};
+    }
+
+    void answerRecords()
+    {
+        QFETCH(QString, script);
+        QFETCH(QStringList, records);
+        Game game(0, false);
+        LinesLog log;
+        game.quiz.setAnswerLog(&log);
+        for (const QString &step : script.split(u' ')) {
+            const QString word = step.section(u':', 0, 0).section(u'*', 0, 0);
+            const QString arg = step.section(u':', 1);
+            for (int i = step.contains(u'*') ? step.section(u'*', 1).toInt() : 1; i > 0; --i) {
+                if (word == "nolog") game.quiz.setAnswerLog(nullptr);
+                else if (word == "name") game.quiz.typeName(arg);
+                else if (word == "pick") game.pick(arg);
+                else if (word == "start") game.quiz.deliver(E::Start);
+                else if (word == "tick") game.ticks(1);
+                else if (word == "right") game.click(game.rightTile());
+                else if (word == "wrong") game.click(game.wrongTile());
+                else if (word == "hint") game.quiz.deliver(E::Hints);
+                else if (word == "next") game.quiz.deliver(E::NextQuestion);
+                else if (word == "restart") game.quiz.deliver(E::Restart);
+                else if (word == "choose") game.choose(arg);
+                else QFAIL(qPrintable("unknown step " + step));
+            }
+        }
+        QCOMPARE(log.lines, records);
+    }
+
     void rightAnswerMessages()
     {
         const std::pair<int, const char *> cases[] = {
@@ -38,132 +191,196 @@ private slots:
             QCOMPARE(QuestionBank::rightAnswerMessage(question), QLatin1String(message));
     }
 
-    void loadAndDrawByClock()
+    void load()
     {
-        // Second of the day, question drawn: C = 0, 1, 10 give 11; 6.94 is cut; 90 gives 100; 91, 99 are halved.
-        const int cases[][2] = {{0, 11}, {1, 11}, {6, 6}, {9, 11}, {78, 100}, {79, 50}, {86, 55}, {3600, 73}, {55512, 54}};
-        Game game(0, false);  // loaded at second 0: question 11 unrotated, without a draw
-        QVERIFY(game.quiz.CurrentQuestion == 11 && game.pictures() == (QList<int>{41, 42, 43, 44}) && !game.random.draws());
-        QVERIFY(game.quiz.controls.caption.endsWith(" (100 questions)") && game.quiz.controls.caption.size() > 16);
-        for (const auto &[second, question] : cases) {
-            game.clock.set(second);
-            QCOMPARE(game.quiz.DrawByClock(), question);
-        }
+        Game game(0, false);  // loaded at midnight: the first question unrotated, without a draw
+        QCOMPARE(game.state().CurrentQuestion, kFirst);
+        QCOMPARE(game.pictures(), (QList<int>{picture(kFirst, 1), picture(kFirst, 2), picture(kFirst, 3), picture(kFirst, 4)}));
+        QCOMPARE(game.random.draws(), 0);
+        QCOMPARE(game.rightTile(), QuestionBank::oddPicture(kFirst));  // unrotated: the odd position's tile
+        QVERIFY(game.controls().caption.startsWith("Vexlor 1.0 - Quelro Programs, "));
+        QVERIFY(game.controls().caption.endsWith(QStringLiteral(" (%1 questions)").arg(kTotal)));
+        QCOMPARE(game.controls().List1.items.size(), kTotal);
     }
 
+    // The clock's value C for a second of the day: the hundredths of the day's thousandths.
+    void drawByClock_data()
+    {
+        QTest::addColumn<int>("second");
+        QTest::addColumn<int>("c");
+        QTest::newRow("midnight: C 0 becomes 10") << 0 << 10;
+        QTest::newRow("C 1 becomes 10") << 1 << 10;
+        QTest::newRow("C 6") << 6 << 6;
+        QTest::newRow("C 10") << 9 << 10;
+        QTest::newRow("C 90") << 78 << 90;
+        QTest::newRow("C 91: past the end, halved") << 79 << 91;
+        QTest::newRow("C 99: past the end, halved") << 86 << 99;
+        QTest::newRow("one o'clock") << 3600 << 66;
+        QTest::newRow("a boundary the fraction misses") << 55512 << 49;
+    }
+    void drawByClock()
+    {
+        QFETCH(int, second);
+        QFETCH(int, c);
+        Game game;
+        game.clock.set(second);
+        QCOMPARE(game.quiz.DrawByClock(), drawnFor(c));
+    }
+
+    // R = 1, 2, 3 for U up to 2/7, 4/7, 6/7 and R = 4 above, each at both ends; positions shown on tiles 1 to 4.
+    void rotation_data()
+    {
+        const auto below = [](double u) { return std::nextafter(u, 0.0); };
+        QTest::addColumn<int>("question");
+        QTest::addColumn<double>("u");
+        QTest::addColumn<QList<int>>("positions");
+        QTest::addColumn<int>("oddTile");
+        QTest::newRow("R 1, top") << 1 << below(2.0 / 7) << QList<int>{1, 2, 3, 4} << 3;
+        QTest::newRow("R 2, bottom") << 2 << 2.0 / 7 << QList<int>{2, 3, 4, 1} << 4;
+        QTest::newRow("R 2, top") << 1 << below(4.0 / 7) << QList<int>{2, 3, 4, 1} << 2;
+        QTest::newRow("R 3, bottom") << 1 << 4.0 / 7 << QList<int>{3, 4, 1, 2} << 1;
+        QTest::newRow("R 3, top") << 100 << below(6.0 / 7) << QList<int>{3, 4, 1, 2} << 4;
+        QTest::newRow("R 4, bottom") << 1 << 6.0 / 7 << QList<int>{4, 1, 2, 3} << 4;
+        QTest::newRow("R 4, top") << 2 << below(1.0) << QList<int>{4, 1, 2, 3} << 2;
+    }
     void rotation()
     {
-        // R = 1, 2, 3 for U up to 2/7, 4/7, 6/7 and R = 4 above, each at both ends.
-        const auto below = [](double u) { return std::nextafter(u, 0.0); };
-        const struct { int question; double u; QList<int> shown; int oddTile; } cases[] = {
-            {1, below(2.0 / 7), {1, 2, 3, 4}, 3},          {2, 2.0 / 7, {6, 7, 8, 5}, 4},
-            {1, below(4.0 / 7), {2, 3, 4, 1}, 2},          {1, 4.0 / 7, {3, 4, 1, 2}, 1},
-            {100, below(6.0 / 7), {399, 400, 397, 398}, 4}, {1, 6.0 / 7, {4, 1, 2, 3}, 4},
-            {2, below(1.0), {8, 5, 6, 7}, 2}};
-        for (const auto &c : cases) {
-            Game game(0, false);
-            game.random.queue(c.u);
-            game.quiz.PlaceAnswers(c.question);
-            QCOMPARE(game.pictures(), c.shown);
-            QCOMPARE(game.quiz.OddTile[c.question], c.oddTile);
-        }
+        QFETCH(int, question);
+        QFETCH(double, u);
+        QFETCH(QList<int>, positions);
+        QFETCH(int, oddTile);
+        Game game;
+        game.random.queue(u);
+        game.choose(QuestionBank::term(question));
+        QList<int> shown;
+        for (int p : positions)
+            shown << picture(question, p);
+        QCOMPARE(game.pictures(), shown);
+        QCOMPARE(game.rightTile(), oddTile);
     }
 
     void wholeSeriesThenRestart()
     {
-        Game game(39);  // C = 45: question 50
-        Quiz &quiz = game.quiz;
-        QList<int> presented{quiz.CurrentQuestion}, expected{50};
-        for (int click = 1; click <= 100; ++click) {
-            quiz.Command1_Click();
-            presented << quiz.CurrentQuestion;
-            expected << (click == 1 ? 50 : click <= 50 ? click - 1 : click);  // the first question comes again
+        Game game(39);  // C = 45
+        const QuizState &s = game.state();
+        const int first = drawnFor(45);
+        QList<int> presented{s.CurrentQuestion}, expected{first};
+        for (int click = 1; click <= kTotal; ++click) {
+            game.quiz.deliver(E::NextQuestion);
+            presented << s.CurrentQuestion;
+            expected << (click == 1 ? first : click <= first ? click - 1 : click);  // the first question comes again
         }
-        QVERIFY(presented == expected && quiz.QuestionCount == 101);
+        QCOMPARE(presented, expected);
+        QCOMPARE(s.QuestionCount, kTotal + 1);
 
-        quiz.Command1_Click();  // nothing left: the series ends, and its countdown stays quiet
-        QVERIFY(quiz.QuestionCount == 100 && quiz.CurrentQuestion == 100 && !quiz.controls.Command1Visible);
+        game.quiz.deliver(E::NextQuestion);  // nothing left: the series ends, and its countdown stays quiet
+        QCOMPARE(s.QuestionCount, kTotal);
+        QCOMPARE(s.CurrentQuestion, kTotal);
+        QVERIFY(!game.controls().Command1Visible);
         const auto cues = game.cues.requests.size();
-        game.ticks(40);
-        QVERIFY(quiz.controls.Text3.text.isEmpty() && game.cues.requests.size() == cues);
+        game.ticks(70);
+        QCOMPARE(game.controls().Text3.text, QString());
+        QCOMPARE(game.cues.requests.size(), cues);
 
-        quiz.Command3_Click();  // every question can come again
-        QVERIFY(quiz.CurrentQuestion == 50 && quiz.QuestionCount == 1 && quiz.controls.Command1Visible);
-        QVERIFY(std::all_of(&quiz.QuestionFree[1], &quiz.QuestionFree[101], [](int free) { return free == 1; }));
-        game.ticks(40);
-        QVERIFY(quiz.controls.Text3.text.isEmpty() && game.cues.requests.size() == cues);
+        game.quiz.deliver(E::Restart);  // every question can come again
+        QCOMPARE(s.CurrentQuestion, first);
+        QCOMPARE(s.QuestionCount, 1);
+        QVERIFY(game.controls().Command1Visible);
+        QCOMPARE(std::count(s.QuestionFree.begin() + 1, s.QuestionFree.begin() + kTotal + 1, 1), kTotal);
+        game.ticks(70);
+        QCOMPARE(game.controls().Text3.text, QString());
+        QCOMPARE(game.cues.requests.size(), cues);
     }
 
-    // A choice presents the question whose term is the entry's text, whatever the list's order, afresh and still free.
+    // A choice presents the question whose term is the entry's text, afresh and still free.
     void choice_data()
     {
-        QTest::addColumn<QString>("entry");
+        QTest::addColumn<int>("row");
         QTest::addColumn<int>("question");
         QTest::addColumn<bool>("afterSeries");
-        QTest::newRow("first of the reversed list") << "Vector Components" << 100 << false;
-        QTest::newRow("Lin, not Linear Equation") << "Lin" << 42 << false;
-        QTest::newRow("Linear Equation, not Lin") << "Linear Equation" << 26 << false;
-        QTest::newRow("no selection: the question on show again") << "(none)" << 11 << false;
-        QTest::newRow("case counts: the question on show again") << "simple beam" << 11 << false;
-        QTest::newRow("after the end of the series, on enabled tiles") << "Continuous Beam" << 2 << true;
+        const QStringList terms = Game(0, false).controls().List1.items;
+        QTest::newRow("Lin, not Linear Equation") << int(terms.indexOf("Lin")) << 42 << false;
+        QTest::newRow("Linear Equation, not Lin") << int(terms.indexOf("Linear Equation")) << 26 << false;
+        QTest::newRow("no selection: the question on show again") << -1 << kFirst << false;
+        QTest::newRow("past the list: the question on show again") << int(terms.size()) << kFirst << false;
+        QTest::newRow("after the end of the series, on enabled tiles") << int(terms.indexOf("Continuous Beam")) << 2 << true;
     }
 
     void choice()
     {
-        QFETCH(QString, entry);
+        QFETCH(int, row);
         QFETCH(int, question);
         QFETCH(bool, afterSeries);
         Game game;
-        Quiz &quiz = game.quiz;
-        while (afterSeries && quiz.controls.Command1Visible && quiz.QuestionCount < 200)
-            quiz.Command1_Click();
+        const QuizState &s = game.state();
+        const Form1Controls &c = game.controls();
+        for (int n = 0; afterSeries && c.Command1Visible && n <= 2 * kTotal; ++n)
+            game.quiz.deliver(E::NextQuestion);
+        QCOMPARE(game.pictures(), afterSeries ? (QList<int>{0, 0, 0, 0}) : game.pictures());
         if (!afterSeries) {
-            quiz.Picture1_Click(1);  // wrong
-            quiz.Command5_Click();
+            game.click(game.wrongTile());
+            game.quiz.deliver(E::Hints);
             game.ticks(7);
         }
-        std::reverse(quiz.controls.List1.items.begin(), quiz.controls.List1.items.end());
-        quiz.controls.List1.items << QStringLiteral("simple beam");
-        const std::vector<int> freeBefore = quiz.QuestionFree;
-        const int countBefore = quiz.QuestionCount;
+        const std::vector<int> freeBefore = s.QuestionFree;
+        const int countBefore = s.QuestionCount;
         game.random.queue(0.5);
-        game.choose(entry);  // "(none)" is no entry: index -1
-        QVERIFY(quiz.CurrentQuestion == question && quiz.QuestionCount == countBefore + 1 && quiz.QuestionFree == freeBefore);
-        QCOMPARE(game.pictures(), (QList<int>{4 * question - 2, 4 * question - 1, 4 * question, 4 * question - 3}));
-        QVERIFY(game.tilesEnabled(true) && quiz.DegreeFactor == 1.0);
-        QVERIFY(!quiz.controls.Text2.visible && !quiz.controls.Text5.visible && quiz.controls.Text3.text.isEmpty());
+        game.quiz.deliver(E::WordChosen, row);
+        QCOMPARE(s.CurrentQuestion, question);
+        QCOMPARE(s.QuestionCount, countBefore + 1);
+        QVERIFY(s.QuestionFree == freeBefore);
+        QCOMPARE(game.pictures(), (QList<int>{picture(question, 2), picture(question, 3), picture(question, 4), picture(question, 1)}));
+        QVERIFY(game.tilesEnabled(true));
+        QCOMPARE(s.DegreeFactor, 1.0);
+        QCOMPARE(c.Text2.visible, false);
+        QCOMPARE(c.Text5.visible, false);
+        QCOMPARE(c.Text3.text, QString());
         game.ticks(1);
-        QCOMPARE(quiz.controls.ProgressBar1.value, 1);
+        QCOMPARE(c.ProgressBar1.value, 1);
     }
 
+    // Tiles clicked in turn, counted from the right one; the question box and cue after each, then the degree.
+    void clicksOnOneQuestion_data()
+    {
+        QTest::addColumn<QList<int>>("offsets");
+        QTest::addColumn<QStringList>("questionBox");
+        QTest::addColumn<QList<int>>("cues");
+        QTest::addColumn<int>("degree");
+        QTest::newRow("right at once") << QList<int>{0} << QStringList{gotText(100)} << QList<int>{9} << 100;
+        QTest::newRow("five wrong, the last three on one tile, then right")
+            << QList<int>{3, 1, 2, 2, 2, 0}
+            << QStringList{maxText(75), maxText(50), maxText(25), maxText(25), maxText(25), gotText(25)}
+            << QList<int>{1, 3, 3, 3, 3, 4} << 25;
+    }
     void clicksOnOneQuestion()
     {
-        // Tiles clicked in turn (odd answer on tile 2), the question box and cue after each, the degree; the last cue rates.
-        const struct { QList<int> tiles; QStringList questionBox; QList<int> cues; int degree; } cases[] = {
-            {{2}, {gotText(100)}, {9}, 100},
-            {{1, 3, 4, 4, 4, 2}, {maxText(75), maxText(50), maxText(25), maxText(25), maxText(25), gotText(25)},
-             {1, 3, 3, 3, 3, 4}, 25}};  // five wrongs, the last three on one tile
-        for (const auto &[tiles, questionBox, cues, degree] : cases) {
-            Game game;
-            Quiz &quiz = game.quiz;
-            game.ticks(3);
-            game.cues.requests.clear();  // Start's alarm
-            for (qsizetype i = 0; i < tiles.size(); ++i) {
-                quiz.Picture1_Click(tiles[i]);
-                QCOMPARE(quiz.controls.Text3.text, questionBox[i]);
-                const RecordingCues::Request &cue = game.cues.requests.at(std::size_t(i));
-                QCOMPARE(static_cast<int>(cue.player), cues[i]);
-                QVERIFY(cue.open == "Open" && cue.play == "play" && cue.rewind == "Prev");
-            }
-            QCOMPARE(quiz.controls.Text4.text, totalText(degree, 1));
-
-            // The tiles are closed and the count stopped: no click and no tick counts.
-            for (int tile = 1; tile <= 4; ++tile)
-                quiz.deliver(Quiz::Event::TileClick, tile);
-            game.ticks(40);
-            QVERIFY(quiz.controls.ProgressBar1.value == 0 && quiz.controls.Text3.text == gotText(degree));
-            QCOMPARE(game.cues.requests.size(), std::size_t(tiles.size()));
+        QFETCH(QList<int>, offsets);
+        QFETCH(QStringList, questionBox);
+        QFETCH(QList<int>, cues);
+        QFETCH(int, degree);
+        Game game;
+        const Form1Controls &c = game.controls();
+        game.ticks(3);
+        game.cues.requests.clear();  // Start's alarm
+        const int right = game.rightTile();
+        for (qsizetype i = 0; i < offsets.size(); ++i) {
+            game.click((right - 1 + offsets[i]) % 4 + 1);
+            QCOMPARE(c.Text3.text, questionBox[i]);
+            const RecordingCues::Request &cue = game.cues.requests.at(std::size_t(i));
+            QCOMPARE(static_cast<int>(cue.player), cues[i]);
+            QCOMPARE(QString::fromStdString(cue.open + " " + cue.play + " " + cue.rewind), QStringLiteral("Open play Prev"));
         }
+        QCOMPARE(c.Text4.text, totalText(degree, 1));
+        QCOMPARE(game.state().AnsweredDegree[1], double(degree));
+        QCOMPARE(game.state().AnsweredTerm[1], QuestionBank::term(kFirst));
+
+        // The tiles are closed and the count stopped: no click and no tick counts.
+        for (int tile = 1; tile <= 4; ++tile)
+            game.click(tile);
+        game.ticks(40);
+        QCOMPARE(c.ProgressBar1.value, 0);
+        QCOMPARE(c.Text3.text, gotText(degree));
+        QCOMPARE(game.cues.requests.size(), std::size_t(offsets.size()));
     }
 
     void ratingBands()
@@ -174,83 +391,131 @@ private slots:
             {75, 89, "V e r y   G o o d", Cue::MMControl8},   {90, 99, "E x c e l l e n t", Cue::MMControl10},
             {100, 100, "W a a o w !!!!", Cue::MMControl9}};
         for (const auto &band : bands)
-            for (int average = band.low; average <= band.high; ++average)
-                QVERIFY2(ratingFor(average).word == QLatin1String(band.word) && ratingFor(average).cue == band.cue,
-                         qPrintable(QString::number(average)));
-    }
-
-    // The sum of degrees runs over the whole series; the hundredth question hides "Next Question" at once.
-    void hundredthPresentation()
-    {
-        for (const bool lastRight : {false, true}) {
-            Game game;
-            Quiz &quiz = game.quiz;
-            game.answerWith(50);
-            for (int n = 2; n <= 99; ++n) {
-                quiz.deliver(Quiz::Event::NextQuestion);
-                game.answerWith(100);
+            for (int average = band.low; average <= band.high; ++average) {
+                QCOMPARE(ratingFor(average).word, QLatin1String(band.word));
+                QCOMPARE(int(ratingFor(average).cue), int(band.cue));
             }
-            QCOMPARE(quiz.controls.Text4.text, totalText(99, 99));  // 9850 / 99
-            quiz.deliver(Quiz::Event::NextQuestion);
-            quiz.Picture1_Click(lastRight ? game.rightTile() : game.wrongTile());  // either click hides it
-            QVERIFY(!quiz.controls.Command1Visible);
-            QCOMPARE(quiz.controls.Text4.text, lastRight ? totalText(100, 100) : totalText(99, 99));  // 9950 / 100
-        }
     }
 
+    // The sum of degrees runs over the whole series; the last question of the bank hides "Next Question" at once.
+    void lastPresentation_data()
+    {
+        QTest::addColumn<bool>("lastRight");
+        QTest::newRow("last one wrong") << false;
+        QTest::newRow("last one right") << true;
+    }
+    void lastPresentation()
+    {
+        QFETCH(bool, lastRight);
+        Game game;
+        game.answerWith(50);
+        for (int n = 2; n < kTotal; ++n) {
+            game.quiz.deliver(E::NextQuestion);
+            game.answerWith(100);
+        }
+        QCOMPARE(game.controls().Text4.text, totalText(average(50 + 100 * (kTotal - 2), kTotal - 1), kTotal - 1));
+        game.quiz.deliver(E::NextQuestion);
+        QVERIFY(game.controls().Command1Visible);
+        game.click(lastRight ? game.rightTile() : game.wrongTile());  // either click hides it
+        QVERIFY(!game.controls().Command1Visible);
+        QCOMPARE(game.controls().Text4.text, lastRight ? totalText(average(50 + 100 * (kTotal - 1), kTotal), kTotal)
+                                                       : totalText(average(50 + 100 * (kTotal - 2), kTotal - 1), kTotal - 1));
+    }
+
+    void countdown_data()
+    {
+        QTest::addColumn<QStringList>("picks");
+        QTest::addColumn<int>("wrongClicks");
+        QTest::addColumn<int>("maxSeconds");
+        QTest::newRow("preset 30, two wrong, then the time-out") << QStringList{} << 2 << 32;
+        QTest::newRow("15 then 60: the last pick counts") << QStringList{"15", "60"} << 0 << 62;
+    }
     void countdown()
     {
-        const struct { QStringList picks; int wrongClicks, maxSeconds; } cases[] = {
-            {{}, 2, 32},                                              // preset 30, two wrongs, then the time-out
-            {{QStringLiteral("15"), QStringLiteral("60")}, 0, 62}};  // the last pick counts
-        for (const auto &[picks, wrongClicks, maxSeconds] : cases) {
-            Game game(0, false);
-            Quiz &quiz = game.quiz;
-            const Form1Controls &c = quiz.controls;
-            for (const QString &pick : picks) {
-                quiz.controls.Combo1.listIndex = static_cast<int>(c.Combo1.items.indexOf(pick));
-                quiz.Combo1_Click();
-            }
-            game.ticks(40);  // no tick counts before Start
-            QVERIFY(quiz.ElapsedSeconds == 0 && game.cues.requests.empty());
+        QFETCH(QStringList, picks);
+        QFETCH(int, wrongClicks);
+        QFETCH(int, maxSeconds);
+        Game game(0, false);
+        const Form1Controls &c = game.controls();
+        for (const QString &seconds : picks)
+            game.pick(seconds);
+        game.ticks(40);  // no tick counts before Start
+        QCOMPARE(game.state().ElapsedSeconds, 0);
+        QCOMPARE(game.cues.requests.size(), std::size_t(0));
 
-            quiz.Command2_Click();  // with an empty name
-            QCOMPARE(c.Label2.caption, QStringLiteral("Maximum time for question = %1 seconds.").arg(maxSeconds - 2));
-            QVERIFY(c.Label3.caption == "Name: " && c.Label2.visible && c.Label3.visible);
-            QVERIFY(game.cues.requests.size() == 1 && isAlarm(game.cues.requests[0]) && c.Timer2.interval == 1000);
+        game.quiz.deliver(E::Start);  // with an empty name
+        QCOMPARE(c.Label2.caption, QStringLiteral("Maximum time for question = %1 seconds.").arg(maxSeconds - 2));
+        QCOMPARE(c.Label3.caption, QStringLiteral("Name: "));
+        QVERIFY(c.Label2.visible && c.Label3.visible);
+        QCOMPARE(game.cues.requests.size(), std::size_t(1));
+        QVERIFY(isAlarm(game.cues.requests[0]));
+        QCOMPARE(c.Timer2.interval, 1000);
 
-            for (int i = 0; i < wrongClicks; ++i)
-                quiz.Picture1_Click(1);
-            const std::size_t before = game.cues.requests.size();
-            for (int second = 1; second < maxSeconds; ++second) {
-                game.ticks(1);
-                QVERIFY(c.ProgressBar1.value == second && c.ProgressBar1.max == maxSeconds);
-                QCOMPARE(game.cues.requests.size(), before + (second >= maxSeconds - 2 ? 1 : 0));
-            }
-            QVERIFY(isAlarm(game.cues.requests[before]));
-
-            game.ticks(1);  // time-out: 0 %, whatever the wrong clicks left
-            QVERIFY(c.Text3.text == gotText(0) && c.Text4.text == totalText(0, 1) && c.Text1.text == "V e r y   B a d");
-            QVERIFY(c.ProgressBar1.value == 0 && game.tilesEnabled(false) && quiz.AnsweredTerm[1].isEmpty());
-            game.ticks(10);  // inert
-            QVERIFY(c.ProgressBar1.value == 0 && game.cues.requests.size() == before + 1);  // no rating cue, no second alarm
+        for (int i = 0; i < wrongClicks; ++i)
+            game.click(game.wrongTile());
+        const std::size_t before = game.cues.requests.size();
+        for (int second = 1; second < maxSeconds; ++second) {
+            game.ticks(1);
+            QCOMPARE(c.ProgressBar1.value, second);
+            QCOMPARE(c.ProgressBar1.max, maxSeconds);
+            QCOMPARE(game.cues.requests.size(), before + (second >= maxSeconds - 2 ? 1 : 0));
         }
+        QVERIFY(isAlarm(game.cues.requests[before]));
+
+        game.ticks(1);  // time-out: 0 %, whatever the wrong clicks left
+        QCOMPARE(c.Text3.text, gotText(0));
+        QCOMPARE(c.Text4.text, totalText(0, 1));
+        QCOMPARE(c.Text1.text, QStringLiteral("V e r y   B a d"));
+        QCOMPARE(c.ProgressBar1.value, 0);
+        QVERIFY(game.tilesEnabled(false));
+        QCOMPARE(game.state().AnsweredTerm[1], QString());
+        game.ticks(10);  // inert: no rating cue, no second alarm
+        QCOMPARE(c.ProgressBar1.value, 0);
+        QCOMPARE(game.cues.requests.size(), before + 1);
     }
 
     void messageTimerAndHints()
     {
         Game game;
-        Quiz &quiz = game.quiz;
+        const Form1Controls &c = game.controls();
         game.choose(QStringLiteral("Determinants"));
-        quiz.Command5_Click();
-        QVERIFY(quiz.controls.Text5.visible && quiz.controls.Text5.text == "Determinant = 5x6-(-2)x4 = 38");
-        quiz.Picture1_Click(game.wrongTile());
-        quiz.Timer1_Timer();
-        QVERIFY(!quiz.controls.Text2.visible);  // "Please, Try again. " goes
+        game.quiz.deliver(E::Hints);
+        QVERIFY(c.Text5.visible);
+        QCOMPARE(c.Text5.text, QStringLiteral("Determinant = 5x6-(-2)x4 = 38"));
+        game.click(game.wrongTile());
+        game.quiz.deliver(E::MessageTick);
+        QVERIFY(!c.Text2.visible);  // "Please, Try again. " goes
 
-        quiz.Picture1_Click(game.rightTile());
-        quiz.Timer1_Timer();
-        QVERIFY(quiz.controls.Text2.visible && !quiz.controls.Text5.visible);  // the right-answer message stays
+        game.click(game.rightTile());
+        game.quiz.deliver(E::MessageTick);
+        QVERIFY(c.Text2.visible);  // the right-answer message stays
+        QVERIFY(!c.Text5.visible);
+    }
+
+    // The results as report and viewer show them: one row per presented question, past the tables too.
+    void results()
+    {
+        Game game(0, false);
+        game.quiz.typeName(QStringLiteral("Ada"));
+        game.pick(QStringLiteral("45"));
+        game.quiz.deliver(E::Start);
+        game.quiz.deliver(E::Restart);  // a new series keeps the name and the limit
+        game.answerWith(75);
+        for (int n = 0; n < kTotal + 3; ++n)
+            game.choose(QStringLiteral("Lin"));
+        game.answerWith(25);
+        const QuizResults r = game.quiz.results();
+        QCOMPARE(r.questionCount, kTotal + 4);
+        QCOMPARE(int(r.rows.size()), kTotal + 4);
+        QCOMPARE(r.rows.front().term, QuestionBank::term(kFirst));
+        QCOMPARE(r.rows.front().degree, 75.0);
+        QCOMPARE(r.rows[1].degree, 0.0);
+        QCOMPARE(r.rows.back().term, QStringLiteral("Lin"));
+        QCOMPARE(r.rows.back().degree, 25.0);
+        QCOMPARE(r.degreeSum, 100.0);
+        QCOMPARE(r.average(), average(100, kTotal + 4));
+        QCOMPARE(r.timeLimit, 45.0);
+        QCOMPARE(r.name, QStringLiteral("Ada"));
     }
 };
 

@@ -7,6 +7,7 @@
 #include "ResultsReport.h"
 #include "ViewerHandOver.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QProcess>
@@ -27,10 +28,9 @@ ReportInput afterStart(const QString &name = "Ada")
     ReportInput input;
     input.date = QDate(2026, 12, 1);
     input.locale = QLocale(QLocale::German, QLocale::Germany);
-    input.maxSeconds = 62;
-    input.name = name;
-    input.answeredDegree.assign(102, 0.0);
-    input.answeredTerm.assign(102, "Moment (of a force) Unit");
+    input.results.timeLimit = 60;
+    input.results.name = name;
+    input.results.rows = {ResultRow{}};  // the question on show, unanswered
     return input;
 }
 
@@ -79,10 +79,11 @@ private slots:
         QFETCH(QStringList, rows);
         QFETCH(QString, total);
         ReportInput input = afterStart();
-        input.questionCount = static_cast<int>(degrees.size());
-        for (int n = 1; n <= degrees.size(); ++n) {
-            input.answeredDegree[n] = degrees[n - 1];
-            input.degreeSum += degrees[n - 1];
+        input.results.questionCount = static_cast<int>(degrees.size());
+        input.results.rows.clear();
+        for (const int degree : degrees) {
+            input.results.rows.push_back({degree > 0 ? "Moment (of a force) Unit" : "", double(degree)});
+            input.results.degreeSum += degree;
         }
         const QString at(75, u'@'), dash(75, u'-');
         const QStringList head{
@@ -93,19 +94,20 @@ private slots:
         QCOMPARE(resultsReportText(input), (head + rows + tail).join("\r\n") + "\r\n");
     }
 
-    void rowsPastTheTables()
+    void manyRows()
     {
         // From many word-list choices: recorded ones with their degree, the rest as unanswered.
-        std::vector<double> degrees(104, 0.0);
-        std::vector<QString> terms(104, "Zero");
-        degrees[103] = 25;
-        const std::vector<PrintLine> rows = resultRows(1005, degrees, terms);
+        QuizResults results;
+        results.rows.assign(1005, ResultRow{"Zero", 0});
+        results.rows[102].degree = 25;
+        const std::vector<PrintLine> rows = resultRows(results);
         QCOMPARE(rows.size(), std::size_t(1005));
         QCOMPARE(printInColumns(rows[102]), answered("  103", "025", "Zero"));
         QCOMPARE(printInColumns(rows[1004]), "  1005 has no answer.");
 
-        degrees[2] = -25;  // a negative degree has no row at all
-        QCOMPARE(resultRows(3, degrees, terms).size(), std::size_t(2));
+        results.rows.resize(3);
+        results.rows[1].degree = -25;  // a negative degree has no row at all
+        QCOMPARE(resultRows(results).size(), std::size_t(2));
     }
 
     void nameLine_data()
@@ -228,6 +230,70 @@ private slots:
         QVERIFY(!linkInPlace || readAll(target) == older);  // the link replaced, not written through
     }
 
+    void leftTemporaries_data()
+    {
+        QTest::addColumn<QString>("owner");  // whose id the names carry: dead, earlier (this id, old), self, alive
+        QTest::addColumn<QString>("form");   // the name, %1 the id and %2 a count from 0
+        QTest::addColumn<bool>("folder");
+        QTest::addColumn<int>("count");
+        QTest::addColumn<bool>("removed");
+        QTest::addColumn<QString>("told");   // the failure told, empty when the report is written
+        const QString ours = QStringLiteral(".VexlorOut.txt.%1.%2");
+        QTest::newRow("killed writer") << "dead" << ours << false << 3 << true << "";
+        QTest::newRow("killed writer of an older version") << "dead" << ".VexlorOut.txt.%1.7.%2" << false << 1 << true << "";
+        QTest::newRow("earlier process with this id, every name") << "earlier" << ours << false << 100 << true << "";
+        QTest::newRow("this process writing") << "self" << ours << false << 1 << false << "";
+        QTest::newRow("running writer") << "alive" << ours << false << 2 << false << "";
+        QTest::newRow("a folder of such a name") << "dead" << ours << true << 1 << false << "";
+        QTest::newRow("another program's hidden file") << "dead" << ".VexlorOut.txt.%1.%2.swp" << false << 1 << false << "";
+        QTest::newRow("not hidden") << "dead" << "VexlorOut.txt.%1.%2" << false << 1 << false << "";
+        QTest::newRow("every name held by folders") << "self" << ours << true << 100 << false
+                                                    << "every name for its temporary file (.VexlorOut.txt.%1.0 to "
+                                                       ".VexlorOut.txt.%1.99) is taken";
+    }
+
+    // Temporary files of report writes killed mid-way go before the next write; others' files stay.
+    void leftTemporaries()
+    {
+        QFETCH(QString, owner);
+        QFETCH(QString, form);
+        QFETCH(bool, folder);
+        QFETCH(int, count);
+        QFETCH(bool, removed);
+        QFETCH(QString, told);
+        QProcess ended;
+        ended.start("true");
+        QVERIFY(ended.waitForStarted());
+        const qint64 dead = ended.processId();
+        QVERIFY(ended.waitForFinished());
+        QProcess running;
+        running.start("sleep", {"60"});
+        QVERIFY(running.waitForStarted());
+        const auto stop = qScopeGuard([&] { running.kill(); running.waitForFinished(); });
+        const qint64 id = owner == "dead" ? dead : owner == "alive" ? running.processId() : QCoreApplication::applicationPid();
+
+        const QTemporaryDir dir;
+        const QString foreign = dir.filePath(".hidden.txt");
+        QVERIFY(put(foreign, "kept"));
+        QStringList left;
+        for (int n = 0; n < count; ++n) {
+            const QString path = dir.filePath(form.arg(id).arg(n));
+            QVERIFY(folder ? QDir().mkdir(path) : put(path, "half a report"));
+            QFile file(path);
+            const QDateTime when = QDateTime::currentDateTime().addSecs(owner == "earlier" ? -3600 : 0);
+            QVERIFY(folder || (file.open(QIODevice::ReadWrite) && file.setFileTime(when, QFileDevice::FileModificationTime)));
+            left << path;
+        }
+        const QString error = ReportFile::save(dir.path(), "report\r\n");
+        QCOMPARE(error.section(u';', 0, 0), told.isEmpty() ? QString() : told.arg(id));
+        QCOMPARE(readAll(dir.filePath(ReportFile::kName)), told.isEmpty() ? QByteArray("report\r\n") : "<missing>");
+        for (const QString &path : std::as_const(left))
+            QVERIFY2(QFileInfo::exists(path) != removed, qPrintable(path));
+        QCOMPARE(readAll(foreign), QByteArray("kept"));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot).size(),
+                 (removed ? 0 : count) + 1 + (told.isEmpty() ? 1 : 0));
+    }
+
     // The writer run by strace, killed at, or refused, each system call of a report.
     void underStrace()
     {
@@ -276,8 +342,9 @@ private slots:
         const struct { QString call, result; int exitCode; QByteArray left; } refusals[] = {
             {"fsync", "error=EIO", 1, older}, {"close", "error=EIO", 1, older}, {"write", "retval=0", 1, older},
             {"write", "retval=100", 0, newer.mid(100)}};  // strace skips the call: the first 100 bytes never land
+        const qsizetype firstWrite = steps.indexOf(QRegularExpression("write:\\d+"));  // the temporary file's calls
         for (const auto &refusal : refusals) {
-            const qsizetype step = steps.indexOf(QRegularExpression(refusal.call + ":\\d+"));
+            const qsizetype step = steps.indexOf(QRegularExpression(refusal.call + ":\\d+"), firstWrite);
             QVERIFY2(step >= 0, qPrintable(refusal.call));
             QCOMPARE(run(refusal.call + ':' + refusal.result + ":when=" + steps[step].section(u':', 1)), refusal.exitCode);
             QCOMPARE(readAll(path), refusal.left);

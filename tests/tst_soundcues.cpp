@@ -12,9 +12,16 @@
 #include <QtEndian>
 
 #include <algorithm>
+#include <cerrno>
 #include <csignal>
 #include <cstdlib>
+#include <memory>
 #include <vector>
+
+#include <fcntl.h>
+#include <poll.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -139,30 +146,74 @@ private slots:
         QVERIFY(plays ? readFile(heard).endsWith(wave(0).mid(44)) : readFile(heard).isEmpty());
     }
 
-    // A private PulseAudio server: waves cached once the sound layer is in, a cue asked again while
-    // playing starts over, and neither a stream of cues nor a hung server holds up a request.
+    // No server and a device that blocks for good (a file on a pipe nobody reads): the players still end at once,
+    // and the player thread left behind ends safely once the pipe is read.
+    void endsAtOnceWhileTheDeviceBlocks()
+    {
+        QTemporaryDir dir;
+        const QString pipe = dir.filePath("pipe"), config = dir.filePath("asound.conf");
+        QCOMPARE(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+        QVERIFY(writeFile(config, "pcm.!default { type file; slave.pcm { type null }; file \"" + pipe.toUtf8()
+                                      + "\"; format \"raw\" }\n"));
+        qputenv("ALSA_CONFIG_PATH", config.toUtf8());
+        qputenv("PULSE_SERVER", "unix:" + dir.filePath("no-server").toUtf8());
+        auto cues = std::make_unique<SoundCues>();
+        cues->load();
+        cues->PlayCue(Cue::MMControl11, kAlarmCommands);
+        QTest::qWait(1000);
+        QElapsedTimer ending;
+        ending.start();
+        cues.reset();
+        QVERIFY2(ending.elapsed() < 1000, qPrintable(QString::number(ending.elapsed()) + " ms to end"));
+        const auto threads = [] { return QDir("/proc/self/task").entryList(QDir::Dirs | QDir::NoDotAndDotDot).size(); };
+        const qsizetype leftBehind = threads();
+        const int reader = ::open(QFile::encodeName(pipe).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+        QVERIFY(reader >= 0);
+        QTest::qWait(200);  // the writer's open completes
+        bool ended = false;  // the thread left behind closed the device after all
+        char buffer[65536];
+        pollfd ready{reader, POLLIN, 0};
+        while (!ended && ::poll(&ready, 1, 3000) > 0) {
+            const ssize_t got = ::read(reader, buffer, sizeof buffer);
+            ended = got == 0;
+            if (got < 0 && errno != EAGAIN)
+                break;
+        }
+        ::close(reader);
+        QVERIFY(ended);
+        QTRY_COMPARE_WITH_TIMEOUT(threads(), leftBehind - 1, 3000);
+    }
+
+    // A private PulseAudio server that starts after the sound layer: waves cached as soon as it runs, a cue
+    // asked again while playing starts over, neither a stream of cues nor a hung server holds up a request,
+    // and a server started again has the waves before the next cue, which it plays.
     void withAPrivateSoundServer()
     {
         QTemporaryDir dir;  // private to its owner, as a runtime folder must be
         for (const char *name : {"XDG_RUNTIME_DIR", "HOME"})
             qputenv(name, dir.path().toUtf8());
-        for (const char *name : {"PULSE_RUNTIME_PATH", "PULSE_SERVER", "ALSA_CONFIG_PATH"})
+        for (const char *name : {"PULSE_RUNTIME_PATH", "PULSE_SERVER"})
             qunsetenv(name);
-        QProcess server;
-        server.start("pulseaudio", {"--daemonize=no", "-n", "--exit-idle-time=-1", "--load=module-null-sink",
-                                    "--load=module-native-protocol-unix"});
+        qputenv("ALSA_CONFIG_PATH", "/dev/null");  // no sound card: a cue that misses the server is not heard
         const auto pactl = [](const QStringList &args) {
             QProcess p;
             p.start("pactl", args);
             p.waitForFinished(5000);
             return p.exitCode() == 0 ? p.readAllStandardOutput() : QByteArray();
         };
-        QTRY_VERIFY_WITH_TIMEOUT(!pactl({"info"}).isEmpty() || server.state() == QProcess::NotRunning, 5000);
+        QProcess server;
+        const auto startServer = [&] {
+            server.start("pulseaudio", {"--daemonize=no", "-n", "--exit-idle-time=-1", "--load=module-null-sink",
+                                        "--load=module-native-protocol-unix"});
+            QTRY_VERIFY_WITH_TIMEOUT(!pactl({"info"}).isEmpty() || server.state() == QProcess::NotRunning, 5000);
+        };
+        SoundCues cues;
+        cues.load();
+        QTest::qWait(700);
+        startServer();
         if (pactl({"info"}).isEmpty())
             QSKIP("no PulseAudio server can be started here");
 
-        SoundCues cues;
-        cues.load();
         QTRY_COMPARE_WITH_TIMEOUT(pactl({"list", "samples", "short"}).count("vexlor-"), kCueCount, 5000);
         for (int wait : {150, 100}) {
             cues.PlayCue(Cue::MMControl11, kAlarmCommands);
@@ -178,6 +229,13 @@ private slots:
         requestAll(cues, kAlarmCommands);
         QTest::qWait(200);
         requestAll(cues, kTileClickCommands);
+        server.kill();
+        server.waitForFinished();
+
+        startServer();
+        QTRY_COMPARE_WITH_TIMEOUT(pactl({"list", "samples", "short"}).count("vexlor-"), kCueCount, 5000);
+        cues.PlayCue(Cue::MMControl11, kAlarmCommands);
+        QTRY_VERIFY_WITH_TIMEOUT(pactl({"list", "sink-inputs"}).contains("media.role = \"event\""), 400);
         server.kill();
         server.waitForFinished();
     }

@@ -2,9 +2,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "AccessibleRoles.h"
 
-#include "KeptTextAccessible.h"
-#include "KeptTextSurface.h"
-
 #include <QAccessibleWidget>
 #include <QWidget>
 
@@ -22,8 +19,6 @@ QAccessibleInterface *describe(const QString &, QObject *object)
     const QVariant role = widget->property(kRoleProperty);
     if (!role.isValid())
         return nullptr;
-    if (auto *surface = qobject_cast<KeptTextSurface *>(widget))
-        return new KeptTextAccessible(surface);
     return new QAccessibleWidget(widget, static_cast<QAccessible::Role>(role.toInt()));
 }
 

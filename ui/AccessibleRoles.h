@@ -7,7 +7,7 @@
 class QWidget;
 
 // Roles that Qt cannot guess from a widget's class: a label that is a heading,
-// a plain widget that is a dialog or a window, a painted surface that is text.
+// a plain widget that is a dialog or a window.
 namespace AccessibleRoles {
 
 // Gives the widget the role from now on, also when Qt already described it.

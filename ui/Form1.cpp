@@ -89,7 +89,7 @@ Form1::Form1(const TimeOfDay &clock, UniformRandom &random, CuePlayer &cues, QWi
     connectEvents();
 
     handle([this] { m_quiz.Form_Load(); });
-    m_list1->addTerms(m_quiz.controls.List1.items);
+    m_list1->addTerms(m_quiz.state().controls.List1.items);
 
     setFixedSize(sizeHint());
     ScreenFit::fit(this, ScreenFit::Placement::Centred);
@@ -187,7 +187,7 @@ void Form1::buildStartPanel(QWidget *client)
     m_combo1->setEditable(false);
     m_combo1->setGeometry(twipsRect(6765, 1080, 825, 405));
     m_combo1->setFont(arial(12, true));
-    m_combo1->addItems(m_quiz.controls.Combo1.items);
+    m_combo1->addItems(m_quiz.state().controls.Combo1.items);
     for (int i = 0; i < m_combo1->count(); ++i)
         m_combo1->setItemData(i, kRed, Qt::ForegroundRole);  // red in the open list too, as in the closed box
     m_combo1->setPlaceholderText(QStringLiteral("30"));
@@ -252,10 +252,7 @@ void Form1::connectEvents()
     connect(m_command3, &QPushButton::clicked, this, [this] { deliver(Quiz::Event::Restart); });
     connect(m_command4, &QPushButton::clicked, this, &Form1::Command4_Click);
     connect(m_command5, &QPushButton::clicked, this, [this] { deliver(Quiz::Event::Hints); });
-    connect(m_combo1, &QComboBox::activated, this, [this](int index) {
-        m_quiz.controls.Combo1.listIndex = index;
-        deliver(Quiz::Event::TimePicked);
-    });
+    connect(m_combo1, &QComboBox::activated, this, [this](int index) { deliver(Quiz::Event::TimePicked, index); });
     connect(m_text7, &QLineEdit::textChanged, this, [this](const QString &name) {
         // A one-line box: line breaks pasted into it become blanks.
         const QString oneLine = NameLine::breaksAsBlanks(name);
@@ -263,11 +260,9 @@ void Form1::connectEvents()
             m_text7->setText(oneLine);
             return;
         }
-        m_quiz.controls.Text7 = name;
+        m_quiz.typeName(name);
     });
-    connect(m_list1, &QListWidget::itemSelectionChanged, this,
-            [this] { m_quiz.controls.List1.listIndex = m_list1->selectedRow(); });
-    connect(m_list1, &WordList::doubleClicked, this, [this] { deliver(Quiz::Event::WordChosen); });
+    connect(m_list1, &WordList::termChosen, this, [this](int row) { deliver(Quiz::Event::WordChosen, row); });
     connect(m_timer1, &QTimer::timeout, this, [this] { deliver(Quiz::Event::MessageTick); });
     connect(m_timer2, &QTimer::timeout, this, [this] { deliver(Quiz::Event::CountdownTick); });
 }
@@ -286,7 +281,7 @@ void Form1::applyTimer(const Timer &timer, QTimer *qtTimer, std::uint32_t &appli
 
 void Form1::applyControls()
 {
-    const Form1Controls &c = m_quiz.controls;
+    const Form1Controls &c = m_quiz.state().controls;
     setWindowTitle(c.caption);
     const bool headingChanged = m_label1->text() != c.Label1.caption || (!c.Frame2Visible && !m_frame2->isHidden());
     const std::array<std::uint32_t, 6> writesBefore = m_textWrites;
@@ -370,7 +365,7 @@ void Form1::applyStartPanel(bool shown)
 // lines, the rating and the hint, as far as this event wrote and shows them.
 void Form1::announceChanges(bool headingChanged, const std::array<std::uint32_t, 6> &writesBefore)
 {
-    const Form1Controls &c = m_quiz.controls;
+    const Form1Controls &c = m_quiz.state().controls;
     QStringList news;
     if (headingChanged && !c.Frame2Visible && !c.Label1.caption.trimmed().isEmpty())
         news.append(c.Label1.caption);
@@ -400,7 +395,7 @@ Form2 *Form1::viewer()
 
 void Form1::mresult_Click()
 {
-    viewer()->mresult(resultRows(m_quiz.QuestionCount, m_quiz.AnsweredDegree, m_quiz.AnsweredTerm));
+    viewer()->mresult(resultRows(m_quiz.results()));
 }
 
 void Form1::mhelp_Click()
@@ -414,12 +409,7 @@ void Form1::Command4_Click()
     ReportInput input;
     input.date = QDate::currentDate();
     input.locale = QLocale::system();
-    input.name = m_quiz.controls.Text7;
-    input.maxSeconds = m_quiz.MaxSeconds;
-    input.questionCount = m_quiz.QuestionCount;
-    input.degreeSum = m_quiz.DegreeSum;
-    input.answeredDegree = m_quiz.AnsweredDegree;
-    input.answeredTerm = m_quiz.AnsweredTerm;
+    input.results = m_quiz.results();
     const HandOverOutcome outcome = writeReportAndOpen(input, QString(), &ViewerHandOver::open);
     if (!outcome.written) {
         // The system's error text may carry a folder name: shown as it is, never as markup.

@@ -2,15 +2,28 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "KeptTextSurface.h"
 
-#include "AccessibleRoles.h"
+#include "KeptTextAccessible.h"
 
+#include <QAccessible>
 #include <QPaintEvent>
 #include <QPainter>
 
+namespace {
+
+// A screen reader reads the surface as read-only text, line by line.
+QAccessibleInterface *describeSurface(const QString &, QObject *object)
+{
+    if (auto *surface = qobject_cast<KeptTextSurface *>(object))
+        return new KeptTextAccessible(surface);
+    return nullptr;
+}
+
+}  // namespace
+
 KeptTextSurface::KeptTextSurface(QWidget *parent) : QWidget(parent)
 {
+    QAccessible::installFactory(&describeSurface);  // once: Qt ignores a factory it has
     setAutoFillBackground(true);
-    AccessibleRoles::setRole(this, QAccessible::EditableText);  // read-only text, line by line
 }
 
 void KeptTextSurface::clear()

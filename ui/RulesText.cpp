@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "RulesText.h"
 
+#include "QuestionBank.h"
+
 namespace {
 
 // Each piece of the text with what follows it on the splash and in the help. In the
@@ -14,7 +16,7 @@ struct RulesPiece {
 
 constexpr RulesPiece kRules[] = {
     {"The program tries to help you to test your basic engineering knowledge's.", "  ", "\n"},
-    {"In this version there are 100 questions about units, definitions, etc\u2026.", "  ", "\n"},
+    {"In this version there are {questions} questions about units, definitions, etc\u2026.", "  ", "\n"},
     {"The arrangement of the questions as will as the answers is random.", "  ", "\n"},
     {"You can choose the questions from words list by dblclick on the word you", " ", "\n"},
     {"want.", "\n", " "},
@@ -34,7 +36,7 @@ QStringList laidOut(const char *RulesPiece::*after)
     QString text;
     for (const RulesPiece &piece : kRules)
         text += QString::fromUtf8(piece.text) + QString::fromUtf8(piece.*after);
-    return text.split(u'\n');
+    return QuestionBank::withQuestionTotal(text).split(u'\n');
 }
 
 }  // namespace

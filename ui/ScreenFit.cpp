@@ -63,6 +63,17 @@ void scrollContent(QWidget *window, const QSize &natural, const QSize &fitted)
     plainScrollArea(window, content)->setGeometry(QRect(QPoint(0, 0), fitted));
 }
 
+// The available area in whole logical pixels that lie on the screen. A scale
+// that does not divide the screen's pixels rounds the area, up as often as
+// down, so its last column and row may reach one pixel past the screen.
+QRect wholePixelArea(const QScreen *screen)
+{
+    QRect available = screen->availableGeometry();
+    if (!qFuzzyCompare(screen->devicePixelRatio(), 1.0))
+        available.adjust(0, 0, -1, -1);
+    return available;
+}
+
 }  // namespace
 
 void fit(QWidget *window, Placement placement)
@@ -70,7 +81,7 @@ void fit(QWidget *window, Placement placement)
     const QScreen *screen = window->screen();
     if (!screen)
         return;
-    const QRect available = screen->availableGeometry();
+    const QRect available = wholePixelArea(screen);
     const QSize natural = window->size();
     const QSize room = available.size() - frameAllowance(window);
     const bool fits = natural.width() <= room.width() && natural.height() <= room.height();

@@ -28,7 +28,7 @@ int WordList::selectedRow() const
 void WordList::mouseDoubleClickEvent(QMouseEvent *event)
 {
     QListWidget::mouseDoubleClickEvent(event);
-    emit doubleClicked();
+    emit termChosen(selectedRow());
 }
 
 void WordList::keyPressEvent(QKeyEvent *event)
@@ -39,7 +39,7 @@ void WordList::keyPressEvent(QKeyEvent *event)
         // The entry under the focus is the one chosen, as a double-click selects what it hits.
         if (QListWidgetItem *item = currentItem())
             setCurrentItem(item, QItemSelectionModel::ClearAndSelect);
-        emit doubleClicked();
+        emit termChosen(selectedRow());
         return;
     }
     if (!event->text().isEmpty() && event->text().at(0).isPrint())

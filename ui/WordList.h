@@ -5,10 +5,10 @@
 #include <QElapsedTimer>
 #include <QListWidget>
 
-// The word list. A double-click anywhere in it counts, also on empty space with
-// nothing selected; the selection is settled before the signal is sent. Return,
-// keypad Enter and Space count as a double-click too, except a Space typed
-// within a term while the list still searches for what is typed.
+// The word list. A double-click anywhere in it chooses, also on empty space with
+// nothing selected; the selection is settled before the choice is sent. Return,
+// keypad Enter and Space choose too, except a Space typed within a term while
+// the list still searches for what is typed.
 class WordList : public QListWidget {
     Q_OBJECT
 
@@ -23,7 +23,8 @@ public:
     int selectedRow() const;
 
 signals:
-    void doubleClicked();
+    // The player chose the entry at `row`, -1 when nothing is selected.
+    void termChosen(int row);
 
 protected:
     void mouseDoubleClickEvent(QMouseEvent *event) override;

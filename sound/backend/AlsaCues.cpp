@@ -5,11 +5,14 @@
 #include <alsa/asoundlib.h>
 
 #include <algorithm>
+#include <chrono>
+#include <thread>
 #include <utility>
 
 namespace {
 
 constexpr unsigned kLatencyMicroseconds = 40000;
+constexpr std::chrono::milliseconds kQuitWait{100};
 
 // ALSA reports a missing device on stderr; a game without sound is no error.
 void silentAlsaError(const char *, int, const char *, int, const char *, ...) {}
@@ -18,45 +21,47 @@ void silentAlsaError(const char *, int, const char *, int, const char *, ...) {}
 
 AlsaCues::~AlsaCues()
 {
-    {
-        std::lock_guard lock(m_mutex);
-        m_quit = true;
-    }
-    m_wake.notify_one();
-    if (m_thread.joinable())
-        m_thread.join();
+    std::unique_lock lock(m_shared->mutex);
+    m_shared->quit = true;
+    m_shared->wake.notify_one();
+    // A cue being cut short ends within a slice; a thread stuck in the device is left behind.
+    m_shared->ended.wait_for(lock, kQuitWait, [this] { return !m_shared->running; });
 }
 
 void AlsaCues::play(WaveData wave)
 {
     {
-        std::lock_guard lock(m_mutex);
-        m_next = std::move(wave);
-        if (!m_thread.joinable()) {
+        std::lock_guard lock(m_shared->mutex);
+        m_shared->next = std::move(wave);
+        if (!m_shared->running) {
             snd_lib_error_set_handler(silentAlsaError);
-            m_thread = std::thread(&AlsaCues::run, this);
+            m_shared->running = true;
+            std::thread(&AlsaCues::run, m_shared).detach();
         }
     }
-    m_wake.notify_one();
+    m_shared->wake.notify_one();
 }
 
-void AlsaCues::run()
+void AlsaCues::run(const std::shared_ptr<Shared> &shared)
 {
     for (;;) {
         WaveData wave;
         {
-            std::unique_lock lock(m_mutex);
-            m_wake.wait(lock, [this] { return m_quit || m_next; });
-            if (m_quit)
+            std::unique_lock lock(shared->mutex);
+            shared->wake.wait(lock, [&] { return shared->quit || shared->next; });
+            if (shared->quit) {
+                shared->running = false;
+                shared->ended.notify_all();
                 return;
-            wave = std::move(*m_next);
-            m_next.reset();
+            }
+            wave = std::move(*shared->next);
+            shared->next.reset();
         }
-        playOne(wave);
+        playOne(*shared, wave);
     }
 }
 
-void AlsaCues::playOne(const WaveData &wave)
+void AlsaCues::playOne(Shared &shared, const WaveData &wave)
 {
     snd_pcm_t *pcm = nullptr;
     if (snd_pcm_open(&pcm, "default", SND_PCM_STREAM_PLAYBACK, SND_PCM_NONBLOCK) < 0)
@@ -75,8 +80,8 @@ void AlsaCues::playOne(const WaveData &wave)
     bool finished = true;
     for (std::size_t done = 0; done < frames;) {
         {
-            std::lock_guard lock(m_mutex);
-            if (m_next || m_quit) {
+            std::lock_guard lock(shared.mutex);
+            if (shared.next || shared.quit) {
                 finished = false;
                 break;
             }

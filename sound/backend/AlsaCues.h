@@ -6,13 +6,15 @@
 #include "WaveData.h"
 
 #include <condition_variable>
+#include <memory>
 #include <mutex>
 #include <optional>
-#include <thread>
 
 // Plays cues straight through ALSA's default device when no sound server
 // runs. One cue at a time on a thread of its own, started at the first cue;
-// a new cue cuts the one playing short. Failures stay silent.
+// a new cue cuts the one playing short. Failures stay silent. A device that
+// blocks never holds up the end of the program: the thread is not joined, and
+// what it works on lives as long as it does.
 class AlsaCues final : public FallbackCues {
 public:
     AlsaCues() = default;
@@ -24,12 +26,17 @@ public:
     void play(WaveData wave) override;
 
 private:
-    void run();
-    void playOne(const WaveData &wave);
+    struct Shared {
+        std::mutex mutex;
+        std::condition_variable wake;
+        std::condition_variable ended;
+        std::optional<WaveData> next;
+        bool quit = false;
+        bool running = false;
+    };
 
-    std::mutex m_mutex;
-    std::condition_variable m_wake;
-    std::optional<WaveData> m_next;
-    bool m_quit = false;
-    std::thread m_thread;
+    static void run(const std::shared_ptr<Shared> &shared);
+    static void playOne(Shared &shared, const WaveData &wave);
+
+    std::shared_ptr<Shared> m_shared = std::make_shared<Shared>();
 };

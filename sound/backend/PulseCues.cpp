@@ -4,8 +4,7 @@
 
 #include "CueRequests.h"
 #include "ProgramIdentity.h"
-
-#include <dlfcn.h>
+#include "SoundModule.h"
 
 #include <algorithm>
 #include <string_view>
@@ -18,6 +17,7 @@ namespace {
 
 constexpr std::int64_t kStaleAfterNanoseconds = 1'000'000'000;  // a cue this late would only confuse
 constexpr std::int64_t kCutMarginNanoseconds = 100'000'000;
+constexpr pa_usec_t kRetryMicroseconds = 500'000;
 
 // Names the game in the mixer: who it is, its icon, and that it plays event sounds.
 pa_proplist *eventProperties()
@@ -55,8 +55,11 @@ PulseCues::~PulseCues()
         return;
     pa_threaded_mainloop_lock(m_loop);
     dropContext();
+    pa_mainloop_api *api = pa_threaded_mainloop_get_api(m_loop);
+    if (m_retry)
+        api->time_free(m_retry);
     if (m_wake)
-        pa_threaded_mainloop_get_api(m_loop)->io_free(m_wake);
+        api->io_free(m_wake);
     pa_threaded_mainloop_unlock(m_loop);
     pa_threaded_mainloop_stop(m_loop);
     pa_threaded_mainloop_free(m_loop);
@@ -97,6 +100,7 @@ void PulseCues::settle()
                 play(slot);
     } else if (!PA_CONTEXT_IS_GOOD(state)) {
         dropContext();
+        retryLater();
         for (Slot &slot : m_slots)
             if (std::exchange(slot.pendingSince, 0) != 0)
                 playWithoutServer(slot);
@@ -116,8 +120,30 @@ void PulseCues::connect()
     m_connecting = true;
     pa_context_connect(m_context, nullptr, PA_CONTEXT_NOAUTOSPAWN, nullptr);
     m_connecting = false;
-    if (!PA_CONTEXT_IS_GOOD(pa_context_get_state(m_context)))  // no server at all: nothing to wait for
+    if (!PA_CONTEXT_IS_GOOD(pa_context_get_state(m_context))) {  // no server at all: nothing to wait for
         dropContext();
+        retryLater();
+    }
+}
+
+// Looks for a server again in a while, so one that starts is reached before the next cue asks for it.
+void PulseCues::retryLater()
+{
+    if (m_retry)
+        return;
+    timeval at{};
+    pa_timeval_add(pa_gettimeofday(&at), kRetryMicroseconds);
+    pa_mainloop_api *api = pa_threaded_mainloop_get_api(m_loop);
+    m_retry = api->time_new(api, &at, &PulseCues::onRetry, this);
+}
+
+void PulseCues::onRetry(pa_mainloop_api *api, pa_time_event *event, const struct timeval *, void *self)
+{
+    auto *cues = static_cast<PulseCues *>(self);
+    api->time_free(event);
+    cues->m_retry = nullptr;
+    if (!cues->m_context)
+        cues->connect();
 }
 
 void PulseCues::dropContext()
@@ -247,16 +273,11 @@ void PulseCues::playWithoutServer(const Slot &slot)
     if (wave.empty())
         return;
     if (!std::exchange(m_fallbackLoaded, true)) {
-        Dl_info self{};
-        std::string module = kFallbackCuesFileName;
-        if (dladdr(reinterpret_cast<void *>(&vexlorCreateSoundBackend), &self) != 0 && self.dli_fname) {
-            const std::string path = self.dli_fname;
-            module = path.substr(0, path.rfind('/') + 1) + module;
-        }
-        // Never unloaded, like this module.
-        if (void *handle = dlopen(module.c_str(), RTLD_NOW | RTLD_LOCAL))
-            if (auto create = reinterpret_cast<CreateFallbackCues>(dlsym(handle, kCreateFallbackCuesSymbol)))
-                m_fallback.reset(create());
+        const auto create = SoundModule::entry<CreateFallbackCues>(
+            SoundModule::besideModuleOf(reinterpret_cast<void *>(&vexlorCreateSoundBackend), kFallbackCuesFileName),
+            kCreateFallbackCuesSymbol);
+        if (create)
+            m_fallback.reset(create());
     }
     if (m_fallback)
         m_fallback->play(std::move(wave));

@@ -19,9 +19,9 @@ class CueRequests;
 // service) on a thread of its own. The waves are uploaded into the server's
 // sample cache one after the other as soon as it is reached, each read from
 // its file just for its upload, so a cue starts with one message and none is
-// kept here. Without a server a cue goes to the sound card instead; each cue
-// asked for while disconnected first tries the server again, so one that
-// appears or restarts is used from the next cue on.
+// kept here. Without a server a cue goes to the sound card instead. While
+// there is none, the server is tried again twice a second, and by each cue, so
+// one that appears or restarts has the waves before the next cue.
 class PulseCues final : public SoundBackend {
 public:
     PulseCues(CueRequests &requests, const std::array<std::string, kCueCount> &wavePaths);
@@ -48,11 +48,13 @@ private:
     static void onContextState(pa_context *, void *self);
     static void onUploadState(pa_stream *stream, void *slot);
     static void onPlayed(pa_context *, std::uint32_t sinkInput, void *slot);
+    static void onRetry(pa_mainloop_api *api, pa_time_event *event, const struct timeval *, void *self);
 
     void serve();
     void settle();
     void connect();
     void dropContext();
+    void retryLater();
     void uploadNext();
     void play(Slot &slot);
     void playWithoutServer(const Slot &slot);
@@ -64,6 +66,7 @@ private:
     pa_threaded_mainloop *m_loop = nullptr;
     pa_io_event *m_wake = nullptr;
     pa_context *m_context = nullptr;
+    pa_time_event *m_retry = nullptr;
     bool m_connecting = false;  // inside pa_context_connect: its state changes are handled after it returns
     std::unique_ptr<FallbackCues> m_fallback;
     bool m_fallbackLoaded = false;

@@ -104,7 +104,7 @@ printf '1\nVexlorOut.txt\n%s\n' "$work" | cmp -s - "$VIEWER_RECORD" || fail "vie
 
 [ "$(grep -c $'\r$' VexlorOut.txt)" = 23 ] && [ "$(wc -l < VexlorOut.txt)" = 23 ] || fail "report is not 23 CR LF lines"
 row=$(sed -n 18p VexlorOut.txt | tr -d '\r')
-grep -q "^    {\"${row:42}\"," "$source_dir/core/QuestionBankData.cpp" || fail "row term '${row:42}' is no term"
+grep -q "^    {\"${row:42}\"," "$source_dir/core/QuestionBankData.h" || fail "row term '${row:42}' is no term"
 diff <(sed -n '7p;11p;17,19p;22p' VexlorOut.txt | tr -d '\r') - <<EOF2 || fail "the report differs as shown"
                     Name: $name
  Maximum time for question =  15 Seconds

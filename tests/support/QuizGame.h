@@ -9,41 +9,42 @@
 
 #include <QList>
 
-// A quiz with a scripted clock and random source. At second 0 (midnight) the clock draws question 11,
-// "Imaginary Number": odd answer at position 2, so on tile 2 while unrotated, Picture numbers 41 to 44.
+// A quiz with a scripted clock and random source, played through its one door.
 // An empty random queue gives U = 0, rotation 1.
 struct Game {
+    using E = Quiz::Event;
+
     explicit Game(int second = 0, bool start = true) : clock(second), quiz(clock, random, cues)
     {
         quiz.Form_Load();
         if (start)
-            quiz.Command2_Click();
+            quiz.deliver(E::Start);
     }
 
-    void ticks(int count) { while (count-- > 0) quiz.Timer2_Timer(); }
-    void choose(const QString &entry)
-    {
-        quiz.controls.List1.listIndex = static_cast<int>(quiz.controls.List1.items.indexOf(entry));
-        quiz.List1_DblClick();
-    }
+    const QuizState &state() const { return quiz.state(); }
+    const Form1Controls &controls() const { return quiz.state().controls; }
+    void ticks(int count) { while (count-- > 0) quiz.deliver(E::CountdownTick); }
+    void click(int tile) { quiz.deliver(E::TileClick, tile); }
+    void choose(const QString &entry) { quiz.deliver(E::WordChosen, int(controls().List1.items.indexOf(entry))); }
+    void pick(const QString &seconds) { quiz.deliver(E::TimePicked, int(controls().Combo1.items.indexOf(seconds))); }
     QList<int> pictures() const
     {
-        const auto &p = quiz.controls.Picture1;
+        const auto &p = controls().Picture1;
         return {p[1].picture, p[2].picture, p[3].picture, p[4].picture};
     }
     bool tilesEnabled(bool enabled) const
     {
-        const auto &p = quiz.controls.Picture1;
+        const auto &p = controls().Picture1;
         return p[1].enabled == enabled && p[2].enabled == enabled && p[3].enabled == enabled && p[4].enabled == enabled;
     }
-    int rightTile() const { return quiz.OddTile[quiz.CurrentQuestion]; }
+    int rightTile() const { return state().OddTile[state().CurrentQuestion]; }
     int wrongTile() const { return rightTile() % 4 + 1; }
     // Wrong clicks down to the degree asked for, then the right one.
     void answerWith(int degree)
     {
         for (int reachable = 100; reachable > degree; reachable -= 25)
-            quiz.deliver(Quiz::Event::TileClick, wrongTile());
-        quiz.deliver(Quiz::Event::TileClick, rightTile());
+            click(wrongTile());
+        click(rightTile());
     }
 
     ScriptedClock clock;
