@@ -3,7 +3,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what is missing (Debian 12), builds, and then plays or tests.
 #   bash build.sh play   build and start the game
-#   bash build.sh test   build and run every test, then the core tests under ASan+UBSan
+#   bash build.sh test   build with every warning an error and run every test, then the quiz rules
+#                        under ASan+UBSan
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -32,22 +33,16 @@ install_missing() {
     "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends "${missing[@]}"
 }
 
-build() {
-    cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
-    cmake --build build
-}
-
-sanitized_core_tests() {
-    cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DVEXLOR_SANITIZE=ON -DVEXLOR_CORE_TESTS_ONLY=ON
-    cmake --build build-asan --target core_tests
-    ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1 \
-        ctest --test-dir build-asan -L core --output-on-failure
+# Configures, builds and tests one preset of CMakePresets.json.
+preset() {
+    cmake --preset "$1"
+    cmake --build --preset "$1"
 }
 
 case "${1:-play}" in
 play)
     install_missing
-    build
+    preset dev
     exec build/bin/vexlor
     ;;
 test)
@@ -55,9 +50,10 @@ test)
     packages+=("${test_packages[@]}" build-essential debhelper lintian reuse x11-utils)
     install_missing
     python3 tools/plant-faults --check
-    build
-    ctest --test-dir build --output-on-failure -LE 'monkey|orca'
-    sanitized_core_tests
+    preset ci
+    ctest --preset ci
+    preset asan
+    ctest --preset asan
     ;;
 *)
     echo "usage: bash build.sh [play|test]" >&2

@@ -8,6 +8,7 @@
 #include "HistoryWriter.h"
 #include "KeyboardPlay.h"
 #include "Pictures.h"
+#include "ProgramIdentity.h"
 #include "SoundCues.h"
 #include "SystemTimeOfDay.h"
 
@@ -38,8 +39,8 @@ int main(int argc, char *argv[])
     // declares as its StartupWMClass; the Wayland app_id is the desktop file's own id.
     // Either way docks tie the running window to its launcher.
     QApplication::setApplicationName(QStringLiteral("Vexlor"));
-    QApplication::setApplicationVersion(QStringLiteral("1.0"));
-    QGuiApplication::setDesktopFileName(QStringLiteral("io.github.quelro.Vexlor"));
+    QApplication::setApplicationVersion(QLatin1String(ProgramIdentity::kVersion));
+    QGuiApplication::setDesktopFileName(QLatin1String(ProgramIdentity::kAppId));
     // Between the splash and the main window no window is shown; that must not end the program.
     QApplication::setQuitOnLastWindowClosed(false);
     KeyboardPlay::install(&app);

@@ -78,11 +78,11 @@ Run measure(const char *program, const char *press)
     wait4(pid, &status, 0, &usage);
 
     Run run;
-    run.peakMiB = usage.ru_maxrss / 1024.0;
-    run.cpuMs = (usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) * 1e3
-                + (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e3;
+    run.peakMiB = static_cast<double>(usage.ru_maxrss) / 1024.0;
+    run.cpuMs = static_cast<double>(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) * 1e3
+                + static_cast<double>(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e3;
     for (std::size_t at = 0, end; (end = output.find('\n', at)) != std::string::npos; at = end + 1)
-        run.paintsMs.push_back((std::stoll(output.substr(at, end - at)) - begin) / 1e6);
+        run.paintsMs.push_back(static_cast<double>(std::stoll(output.substr(at, end - at)) - begin) / 1e6);
     const std::size_t expected = press ? 2 : 1;
     if (run.paintsMs.size() != expected) {
         std::fprintf(stderr, "%s reported %zu first paints, expected %zu\n", program, run.paintsMs.size(), expected);

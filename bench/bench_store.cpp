@@ -67,9 +67,9 @@ int main(int argc, char *argv[])
         }
         std::sort(onCaller.begin(), onCaller.end());
         std::printf("recording an answer, user-interface thread: median %.3f ms, worst %.3f ms (limit 1 ms)\n",
-                    onCaller[kAnswers / 2] / 1e6, onCaller.back() / 1e6);
+                    static_cast<double>(onCaller[kAnswers / 2]) / 1e6, static_cast<double>(onCaller.back()) / 1e6);
         std::printf("recording an answer, writer thread (committed to disk): %.2f ms each\n",
-                    all.nsecsElapsed() / 1e6 / kAnswers);
+                    static_cast<double>(all.nsecsElapsed()) / 1e6 / kAnswers);
     }
 
     const QString history = dir.filePath("long.sqlite");
@@ -78,7 +78,7 @@ int main(int argc, char *argv[])
         return 1;
     }
     std::printf("history size: %.2f MB per 1,000 series of 20 answers\n",
-                QFileInfo(history).size() / 1e6 / (kSeries / 1000.0));
+                static_cast<double>(QFileInfo(history).size()) / 1e6 / (kSeries / 1000.0));
 
     HistoryWriter writer(history);
     QStringList terms(101, QStringLiteral("Term"));

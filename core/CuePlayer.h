@@ -2,7 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <array>
+#include "CueFileNames.h"
+
 #include <string_view>
 
 // The eleven sound players of the main window, each bound to one wave file.
@@ -22,11 +23,8 @@ enum class Cue {
 
 inline constexpr int kCueCount = 11;
 
-// Bare file names, resolved beside the program.
-inline constexpr std::array<std::string_view, kCueCount> kCueFileNames = {
-    "tri1.wav", "right1.wav", "help1.wav", "vb.wav", "b.wav", "suf.wav",
-    "g.wav",    "vg.wav",     "wo.wav",    "ex.wav", "Alarm.wav",
-};
+// Bare file names, resolved beside the program, in the order of the players.
+static_assert(kCueFileNames.size() == kCueCount, "one wave file for each player");
 
 constexpr std::string_view cueFileName(Cue cue)
 {

@@ -39,9 +39,8 @@ QString printInColumns(const PrintLine &line)
         if (item.kind == PrintItem::Kind::Text) {
             text += item.text;
         } else {
-            // Always forward, even from the very start of a zone.
-            const qsizetype next = (text.size() / kZoneColumns + 1) * kZoneColumns;
-            text += QString(next - text.size(), u' ');
+            const int column = static_cast<int>(text.size());
+            text += QString(nextZoneStart(column, kZoneColumns) - column, u' ');
         }
     }
     return text;

@@ -23,6 +23,14 @@ using PrintLine = std::vector<PrintItem>;
 
 inline constexpr int kZoneColumns = 14;
 
+// Where a zone separator moves the write position: to the start of the next zone,
+// always forward, even from the very start of one. In columns in the report, in
+// pixels on screen.
+constexpr int nextZoneStart(int position, int zoneSize)
+{
+    return (position / zoneSize + 1) * zoneSize;
+}
+
 // The rows of the results, one per presented question of the series, shared by
 // the report file and the results table on screen.
 //

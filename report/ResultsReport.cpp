@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ResultsReport.h"
 
+#include "NameLine.h"
 #include "PlainNumber.h"
 #include "ResultRows.h"
 
@@ -21,21 +22,14 @@ QString reportNumber(double value)
     return sign + plainNumber(std::fabs(value)) + QStringLiteral(" ");
 }
 
-// The name as typed, kept on its one line: a run of line breaks becomes one
-// blank, and a control character that would act on a terminal or a printer
-// shows as "?". Tabs are harmless and stay.
+// The name as typed, kept on its one line, where a control character that would
+// act on a terminal or a printer shows as "?". Tabs are harmless and stay.
 QString oneLine(const QString &name)
 {
-    QString line;
-    bool inBreak = false;
-    for (const QChar c : name) {
-        const bool isBreak = c == u'\r' || c == u'\n' || c == u'\v' || c == u'\f' || c == QChar(0x85)
-                             || c == QChar::LineSeparator || c == QChar::ParagraphSeparator;
-        if (isBreak && !inBreak)
-            line += u' ';
-        else if (!isBreak)
-            line += (c.category() == QChar::Other_Control && c != u'\t') ? QChar(u'?') : c;
-        inBreak = isBreak;
+    QString line = NameLine::breaksAsBlanks(name);
+    for (QChar &c : line) {
+        if (c.category() == QChar::Other_Control && c != u'\t')
+            c = QChar(u'?');
     }
     return line;
 }

@@ -612,6 +612,60 @@ private slots:
         QVERIFY2(contrast >= 3 && contrast < 7, qPrintable(QString::number(contrast)));
     }
 
+    // The rules read as written on both windows, each with its own blanks and line breaks.
+    void rulesAsWritten_data()
+    {
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("splash version") << "Label2" << "Version 1.0";
+        QTest::newRow("splash rules 1")
+            << "Label3"
+            << "The program tries to help you to test your basic engineering knowledge's.  In this version there are "
+               "100 questions about units, definitions, etc….  The arrangement of the questions as will as the "
+               "answers is random.  You can choose the questions from words list by dblclick on the word you want.";
+        QTest::newRow("splash rules 2")
+            << "Label5"
+            << "In each question there are four answers, one of them either wrong or doesn't agree with the "
+               "definition, try to find out this odd answer.  If you do well from the first time your degree will be "
+               "100% in this question,  if not your maximum degree will be reduced by 25%  and so on.";
+        QTest::newRow("splash rules 3")
+            << "Label4"
+            << "If you don't click on any answer and click on the ''Next question'' button your degree in this "
+               "question will be 0 %.   After you click on the ''Next question'' button you will see the total "
+               "degree for the all previous questions. ";
+        QTest::newRow("help lines 4 to 18")
+            << "Form2Surface"
+            << " The program tries to help you to test your basic engineering knowledge's.\n"
+               " In this version there are 100 questions about units, definitions, etc….\n"
+               " The arrangement of the questions as will as the answers is random.\n"
+               " You can choose the questions from words list by dblclick on the word you\n"
+               " want. In each question there are four answers, one of them either wrong or\n"
+               " doesn't agree with the definition, try to find out this odd answer.\n"
+               " If you do well from the first time your degree will be 100% in this question.,\n"
+               " if not your maximum degree will be reduced by 25%  and so on. If you don't\n"
+               " click on any answer and click on the ''Next question'' button your degree in\n"
+               " this question will be 0%. After you click on the ''Next question'' button\n"
+               " you will see the total degree for the all previous questions.\n"
+               " \n"
+               " Please, if you find out any mistake or you have any comment about the\n"
+               " program please send to me.\n"
+               " Thank you.";
+    }
+
+    void rulesAsWritten()
+    {
+        QFETCH(QString, control);
+        QFETCH(QString, expected);
+        if (control == u"Form2Surface") {
+            Form2 viewer;
+            viewer.mhelp();
+            QCOMPARE(texts(viewer.findChild<KeptTextSurface *>(control)).mid(3, 15).join(u'\n'), expected);
+        } else {
+            FrmSplash splash;
+            QCOMPARE(splash.findChild<QLabel *>(control)->text(), expected);
+        }
+    }
+
     void helpThenResults()
     {
         Form2 viewer;
@@ -658,6 +712,10 @@ private slots:
                 ink = ink || drawn.pixelColor(centre + QPoint(0, dy) - origin) != ground;
             QVERIFY2(ink == !all.at(offset).isSpace(), qPrintable(QString::number(offset - row)));
         }
+        // The degree and the term start at the zones of 14 average character widths, columns 28 and 42.
+        for (const int column : {28, 42})
+            QCOMPARE(reader->characterRect(row + column).left() - origin.x(),
+                     column * table->fontMetrics().averageCharWidth());
 
         // A long table scrolls, by the wheel anywhere over its text too, until its last row is in view.
         viewer.mresult(rowsAfter(100));

@@ -12,7 +12,7 @@
 
 DraftingSheet::DraftingSheet(const QColor &ground, QWidget *parent)
     : QWidget(parent)
-    , m_sheet(Pictures::source(QStringLiteral("pictures.cards"), QStringLiteral("window")))
+    , m_sheet(Pictures::source(QStringLiteral("drafting-sheet.cards"), QStringLiteral("window")))
 {
     ControlFactory::setGround(this, ground);
     // The ground is a pattern of one colour, as under a sheet: the desktop style then outlines

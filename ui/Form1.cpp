@@ -13,6 +13,7 @@
 #include "KeyboardPlay.h"
 #include "LetterSpacedAccessible.h"
 #include "MenuBarKeys.h"
+#include "NameLine.h"
 #include "ReportFile.h"
 #include "ReportHandOver.h"
 #include "ResultRows.h"
@@ -35,7 +36,6 @@
 #include <QMessageBox>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QRegularExpression>
 #include <QTextEdit>
 
 #include <initializer_list>
@@ -306,9 +306,9 @@ void Form1::connectEvents()
     connect(m_combo1, &QComboBox::activated, this, [this](int index) { deliver(Quiz::Event::TimePicked, index); });
     connect(m_text7, &QLineEdit::textChanged, this, [this](const QString &name) {
         // A one-line box: line breaks pasted into it become blanks.
-        static const QRegularExpression breaks(QStringLiteral("[\\r\\n\\v\\f\\x{85}\\x{2028}\\x{2029}]+"));
-        if (name.contains(breaks)) {
-            m_text7->setText(QString(name).replace(breaks, QStringLiteral(" ")));
+        const QString oneLine = NameLine::breaksAsBlanks(name);
+        if (oneLine != name) {
+            m_text7->setText(oneLine);
             return;
         }
         m_quiz.typeName(name);

@@ -6,7 +6,8 @@
 #include "Contact.h"
 #include "ControlFactory.h"
 #include "KeptTextSurface.h"
-#include "QuestionBank.h"
+#include "ProgramIdentity.h"
+#include "RulesText.h"
 #include "ScreenFit.h"
 #include "Twips.h"
 
@@ -28,26 +29,28 @@ constexpr int kScrollViewHeight = 5775;
 const QColor kCream(255, 255, 192);
 constexpr int kHelpRightMargin = 4;  // pixels kept free after the longest help line
 
-const char *const kHelpLines[] = {
-    " ",
-    "                                     Vexlor version 1.0",
-    " ",
-    " The program tries to help you to test your basic engineering knowledge's.",
-    " In this version there are {questions} questions about units, definitions, etc\u2026.",
-    " The arrangement of the questions as will as the answers is random.",
-    " You can choose the questions from words list by dblclick on the word you",
-    " want. In each question there are four answers, one of them either wrong or",
-    " doesn't agree with the definition, try to find out this odd answer.",
-    " If you do well from the first time your degree will be 100% in this question.,",
-    " if not your maximum degree will be reduced by 25%  and so on. If you don't",
-    " click on any answer and click on the ''Next question'' button your degree in",
-    " this question will be 0%. After you click on the ''Next question'' button",
-    " you will see the total degree for the all previous questions.",
+// Around the rules: the version line before them, the request for comments after.
+constexpr int kVersionIndent = 37;
+const char *const kHelpClosingLines[] = {
     " ",
     " Please, if you find out any mistake or you have any comment about the",
     " program please send to me.",
     " Thank you.",
-};  // then the contact line and three lines of two blanks
+};
+
+// The help's lines that carry text; three lines of two blanks follow them.
+QStringList helpText()
+{
+    QStringList lines{QStringLiteral(" "),
+                      QString(kVersionIndent, u' ') + QStringLiteral("Vexlor version ") +
+                          QLatin1String(ProgramIdentity::kVersion),
+                      QStringLiteral(" ")};
+    lines += RulesText::helpLines();
+    for (const char *line : kHelpClosingLines)
+        lines += QString::fromUtf8(line);
+    lines += QLatin1Char(' ') + Contact::line();
+    return lines;
+}
 
 }  // namespace
 
@@ -100,9 +103,9 @@ void Form2::mhelp()
     show();
     m_picture1->hide();
     m_vscroll1->hide();
-    for (const char *line : kHelpLines)
-        m_surface->print(QuestionBank::withQuestionTotal(QString::fromUtf8(line)));
-    m_surface->print(QLatin1Char(' ') + Contact::line());
+    const QStringList lines = helpText();
+    for (const QString &line : lines)
+        m_surface->print(line);
     for (int i = 0; i < 3; ++i)
         m_surface->print(QStringLiteral("  "));
     fitHelpText();
@@ -112,7 +115,7 @@ void Form2::mhelp()
 // without Arial's metrics gets a slightly smaller font where they would not.
 void Form2::fitHelpText()
 {
-    const int linesWithText = static_cast<int>(std::size(kHelpLines)) + 1;  // and the contact line
+    const int linesWithText = static_cast<int>(helpText().size());
     m_surface->setFont(shrunkUntil(arial(12), [&](const QFont &font) {
         m_surface->setFont(font);
         const int textHeight = linesWithText * m_surface->fontMetrics().height();

@@ -6,7 +6,8 @@
 #include "Contact.h"
 #include "ControlFactory.h"
 #include "Pictures.h"
-#include "QuestionBank.h"
+#include "ProgramIdentity.h"
+#include "RulesText.h"
 #include "ScreenFit.h"
 #include "Twips.h"
 
@@ -25,20 +26,6 @@ constexpr int kPositionsPerPicture = 19;    // -2000 to 7000 twips in steps of 5
 constexpr int kStepMilliseconds = 24;       // a whole pass of 38 steps fits in its one-second tick
 constexpr int kAirBeforeIcon = 90;          // twips
 
-const char kRules1[] =
-    "The program tries to help you to test your basic engineering knowledge's.  In this version there are {questions} "
-    "questions about units, definitions, etc\u2026.  The arrangement of the questions as will as the answers is "
-    "random.  You can choose the questions from words list by dblclick on the word you want.";
-const char kRules2[] =
-    "In each question there are four answers, one of them either wrong or doesn't agree with the definition, try to "
-    "find out this odd answer.  If you do well from the first time your degree will be 100% in this question,  if "
-    "not your maximum degree will be reduced by 25%  and so on.";
-const char kRules3[] =
-    "If you don't click on any answer and click on the ''Next question'' button your degree in this question will "
-    "be 0 %.   After you click on the ''Next question'' button you will see the total degree for the all previous "
-    "questions. ";
-
-// A paragraph wrapped within its box; its size is set with the others of its kind.
 QLabel *wrappedLabel(QWidget *parent, const QRect &twips, const QString &text, const QColor &colour, const QFont &font)
 {
     QLabel *l = label(parent, twips, text, colour, font);
@@ -90,7 +77,7 @@ FrmSplash::FrmSplash(QWidget *parent) : QWidget(parent, Qt::Tool | Qt::Frameless
     company->setObjectName(QStringLiteral("lblCompanyProduct(0)"));
     QLabel *product = label(m_frame1, {5640, 75, 15, 15}, QStringLiteral("Vexlor"), kRed, arial(24, true));
     product->setObjectName(QStringLiteral("Label1"));
-    QLabel *version = label(m_frame1, {5640, 600, 15, 15}, QStringLiteral("Version 1.0"), kBlue, arial(15.75, true));
+    QLabel *version = label(m_frame1, {5640, 600, 15, 15}, QStringLiteral("Version ") + QLatin1String(ProgramIdentity::kVersion), kBlue, arial(15.75, true));
     version->setObjectName(QStringLiteral("Label2"));
     QLabel *thanks =
         label(m_frame1, {720, 960, 15, 15}, QStringLiteral("Thank you for using Vexlor"), kBlue, arial(24, true));
@@ -106,11 +93,12 @@ FrmSplash::FrmSplash(QWidget *parent) : QWidget(parent, Qt::Tool | Qt::Frameless
 
     const QColor text = palette().color(QPalette::WindowText);
     const QFont rules = arial(12, true);
-    QLabel *rules1 = wrappedLabel(m_frame1, {120, 1560, 7995, 1440}, QuestionBank::withQuestionTotal(QString::fromUtf8(kRules1)), text, rules);
+    const QStringList paragraphs = RulesText::splashParagraphs();
+    QLabel *rules1 = wrappedLabel(m_frame1, {120, 1560, 7995, 1440}, paragraphs.at(0), text, rules);
     rules1->setObjectName(QStringLiteral("Label3"));
-    QLabel *rules2 = wrappedLabel(m_frame1, {120, 3000, 7995, 1200}, QString::fromUtf8(kRules2), text, rules);
+    QLabel *rules2 = wrappedLabel(m_frame1, {120, 3000, 7995, 1200}, paragraphs.at(1), text, rules);
     rules2->setObjectName(QStringLiteral("Label5"));
-    QLabel *rules3 = wrappedLabel(m_frame1, {120, 4320, 7995, 1200}, QString::fromUtf8(kRules3), text, rules);
+    QLabel *rules3 = wrappedLabel(m_frame1, {120, 4320, 7995, 1200}, paragraphs.at(2), text, rules);
     rules3->setObjectName(QStringLiteral("Label4"));
     // "Thank you." and then the maker's contact on the line below.
     QLabel *thankYou =

@@ -58,17 +58,24 @@ int KeptTextSurface::zoneWidth() const
     return kZoneColumns * fontMetrics().averageCharWidth();
 }
 
-int KeptTextSurface::contentWidth() const
+std::vector<int> KeptTextSurface::itemEdges(const PrintLine &line) const
 {
     const QFontMetrics metrics = fontMetrics();
     const int zone = zoneWidth();
-    int widest = 0;
-    for (const PrintLine &line : m_lines) {
-        int x = 0;
-        for (const PrintItem &item : line)
-            x = item.kind == PrintItem::Kind::Text ? x + metrics.horizontalAdvance(item.text) : (x / zone + 1) * zone;
-        widest = std::max(widest, x);
+    std::vector<int> edges{0};
+    for (const PrintItem &item : line) {
+        const int x = edges.back();
+        edges.push_back(item.kind == PrintItem::Kind::Text ? x + metrics.horizontalAdvance(item.text)
+                                                            : nextZoneStart(x, zone));
     }
+    return edges;
+}
+
+int KeptTextSurface::contentWidth() const
+{
+    int widest = 0;
+    for (const PrintLine &line : m_lines)
+        widest = std::max(widest, itemEdges(line).back());
     return widest;
 }
 
@@ -77,20 +84,16 @@ void KeptTextSurface::paintEvent(QPaintEvent *event)
     QPainter painter(this);
     painter.setPen(palette().color(QPalette::WindowText));
     const QFontMetrics metrics = fontMetrics();
-    const int zoneWidth = this->zoneWidth();
     const int lineHeight = metrics.height();
     const int first = std::max(0, event->rect().top() / lineHeight);
     const int last = std::min(static_cast<int>(m_lines.size()) - 1, event->rect().bottom() / lineHeight);
     for (int i = first; i <= last; ++i) {
         const int baseline = i * lineHeight + metrics.ascent();
-        int x = 0;
-        for (const PrintItem &item : m_lines[static_cast<std::size_t>(i)]) {
-            if (item.kind == PrintItem::Kind::Text) {
-                painter.drawText(x, baseline, item.text);
-                x += metrics.horizontalAdvance(item.text);
-            } else {
-                x = (x / zoneWidth + 1) * zoneWidth;  // always forward
-            }
+        const PrintLine &line = m_lines[static_cast<std::size_t>(i)];
+        const std::vector<int> lefts = itemEdges(line);
+        for (std::size_t item = 0; item < line.size(); ++item) {
+            if (line[item].kind == PrintItem::Kind::Text)
+                painter.drawText(lefts[item], baseline, line[item].text);
         }
     }
     // The line the caret is on, framed while the surface has the keyboard.
@@ -191,23 +194,21 @@ QString KeptTextSurface::text() const
 std::vector<int> KeptTextSurface::characterEdges(const PrintLine &line) const
 {
     const QFontMetrics metrics = fontMetrics();
-    const int zoneWidth = kZoneColumns * metrics.averageCharWidth();
+    const std::vector<int> items = itemEdges(line);
     std::vector<int> edges{0};
-    int x = 0;
-    qsizetype column = 0;
-    for (const PrintItem &item : line) {
+    int column = 0;
+    for (std::size_t n = 0; n < line.size(); ++n) {
+        const PrintItem &item = line[n];
+        const int x = items[n];
         if (item.kind == PrintItem::Kind::Text) {
             for (qsizetype i = 1; i <= item.text.size(); ++i)
                 edges.push_back(x + metrics.horizontalAdvance(item.text.left(i)));
-            x += metrics.horizontalAdvance(item.text);
-            column += item.text.size();
+            column += static_cast<int>(item.text.size());
         } else {
             // The blanks of a zone move share the gap up to the next zone.
-            const qsizetype blanks = (column / kZoneColumns + 1) * kZoneColumns - column;
-            const int next = (x / zoneWidth + 1) * zoneWidth;
-            for (qsizetype i = 1; i <= blanks; ++i)
-                edges.push_back(x + static_cast<int>((next - x) * i / blanks));
-            x = next;
+            const int blanks = nextZoneStart(column, kZoneColumns) - column;
+            for (int i = 1; i <= blanks; ++i)
+                edges.push_back(x + (items[n + 1] - x) * i / blanks);
             column += blanks;
         }
     }

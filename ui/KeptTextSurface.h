@@ -51,6 +51,8 @@ protected:
 
 private:
     int zoneWidth() const;
+    // The left edge of each item of the line, and where the last one ends.
+    std::vector<int> itemEdges(const PrintLine &line) const;
     // The left edge of each character of the line as laid out in text(), and its right end.
     std::vector<int> characterEdges(const PrintLine &line) const;
 

@@ -2,18 +2,20 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "MasteryMap.h"
 
+#include "QuestionBank.h"
+
 #include <QGridLayout>
 #include <QLabel>
 
 namespace {
 
-constexpr int kQuestions = 100;
+constexpr int kQuestions = QuestionBank::kQuestionTotal;
 constexpr int kColumns = 10;
 
 QColor blend(const QColor &from, const QColor &to, double t)
 {
-    return QColor::fromRgbF(from.redF() + (to.redF() - from.redF()) * t, from.greenF() + (to.greenF() - from.greenF()) * t,
-                            from.blueF() + (to.blueF() - from.blueF()) * t);
+    const auto mix = [t](float a, float b) { return static_cast<float>(a + (b - a) * t); };
+    return QColor::fromRgbF(mix(from.redF(), to.redF()), mix(from.greenF(), to.greenF()), mix(from.blueF(), to.blueF()));
 }
 
 }  // namespace

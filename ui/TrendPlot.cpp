@@ -76,9 +76,9 @@ void TrendPlot::paintEvent(QPaintEvent *)
     }
 
     const qint64 first = m_series.front().startedAt, last = m_series.back().startedAt;
-    const double span = std::max<qint64>(last - first, 1);
+    const auto span = static_cast<double>(std::max<qint64>(last - first, 1));
     const auto pointOf = [&](const SeriesAverage &s) {
-        const double x = m_series.size() == 1 ? area.center().x() : area.left() + area.width() * (s.startedAt - first) / span;
+        const double x = m_series.size() == 1 ? area.center().x() : area.left() + area.width() * static_cast<double>(s.startedAt - first) / span;
         return QPointF(x, area.bottom() - area.height() * std::clamp(s.average, 0.0, 100.0) / 100.0);
     };
     QPainterPath line;

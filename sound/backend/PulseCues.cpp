@@ -3,6 +3,7 @@
 #include "PulseCues.h"
 
 #include "CueRequests.h"
+#include "ProgramIdentity.h"
 #include "SoundModule.h"
 
 #include <algorithm>
@@ -17,15 +18,14 @@ namespace {
 constexpr std::int64_t kStaleAfterNanoseconds = 1'000'000'000;  // a cue this late would only confuse
 constexpr std::int64_t kCutMarginNanoseconds = 100'000'000;
 constexpr pa_usec_t kRetryMicroseconds = 500'000;
-constexpr char kAppId[] = "io.github.quelro.Vexlor";
 
 // Names the game in the mixer: who it is, its icon, and that it plays event sounds.
 pa_proplist *eventProperties()
 {
     pa_proplist *props = pa_proplist_new();
     pa_proplist_sets(props, PA_PROP_APPLICATION_NAME, "Vexlor");
-    pa_proplist_sets(props, PA_PROP_APPLICATION_ID, kAppId);
-    pa_proplist_sets(props, PA_PROP_APPLICATION_ICON_NAME, kAppId);
+    pa_proplist_sets(props, PA_PROP_APPLICATION_ID, ProgramIdentity::kAppId);
+    pa_proplist_sets(props, PA_PROP_APPLICATION_ICON_NAME, ProgramIdentity::kAppId);
     pa_proplist_sets(props, PA_PROP_MEDIA_ROLE, "event");
     return props;
 }
