@@ -50,7 +50,7 @@ play)
     ;;
 test)
     # The Debian package is built as Debian does and checked (ctest -L package).
-    packages+=("${test_packages[@]}" build-essential debhelper lintian reuse x11-utils)
+    packages+=("${test_packages[@]}" build-essential debhelper lintian reuse x11-utils autopkgtest)
     install_missing
     build
     ctest --test-dir build --output-on-failure -LE monkey
