@@ -47,7 +47,7 @@ play)
     ;;
 test)
     # The Debian package is built as Debian does and checked (ctest -L package).
-    packages+=("${test_packages[@]}" build-essential debhelper lintian reuse x11-utils)
+    packages+=("${test_packages[@]}" build-essential debhelper lintian reuse x11-utils autopkgtest)
     install_missing
     python3 tools/plant-faults --check
     preset ci
