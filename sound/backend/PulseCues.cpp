@@ -101,9 +101,15 @@ void PulseCues::settle()
     } else if (!PA_CONTEXT_IS_GOOD(state)) {
         dropContext();
         retryLater();
+        // Each cue cuts the one before it short, so of those waiting only the last asked for is heard.
+        Slot *latest = nullptr;
         for (Slot &slot : m_slots)
-            if (std::exchange(slot.pendingSince, 0) != 0)
-                playWithoutServer(slot);
+            if (slot.pendingSince != 0 && (!latest || slot.pendingSince >= latest->pendingSince))
+                latest = &slot;
+        for (Slot &slot : m_slots)
+            slot.pendingSince = 0;
+        if (latest)
+            playWithoutServer(*latest);
     }
 }
 
