@@ -4,7 +4,7 @@
 # Installs what is missing (Debian 12), builds, and then plays or tests.
 #   bash build.sh play   build and start the game
 #   bash build.sh test   build with every warning an error and run every test, then the quiz rules
-#                        under ASan+UBSan
+#                        and the card reader under ASan+UBSan, and the sound threads under TSan
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -54,6 +54,8 @@ test)
     ctest --preset ci
     preset asan
     ctest --preset asan
+    preset tsan
+    ctest --preset tsan
     ;;
 *)
     echo "usage: bash build.sh [play|test]" >&2
