@@ -47,13 +47,12 @@ class Session:
 
     def stop(self):
         for process in reversed(self.processes):
-            if process.poll() is None:
-                process.terminate()
-                try:
-                    process.wait(5)
-                except subprocess.TimeoutExpired:
-                    process.kill()
-                    process.wait()
+            process.terminate()
+            try:
+                process.wait(5)
+            except subprocess.TimeoutExpired:
+                process.kill()
+                process.wait()
 
     def up(self, game, cwd):
         read, write = os.pipe()
@@ -95,11 +94,10 @@ def read_file(path):
 
 def wait_until(what, probe, timeout):
     end = time.time() + timeout
-    while time.time() < end:
-        if probe():
-            return
+    while not probe():
+        if time.time() > end:
+            sys.exit("FAIL: timed out waiting until " + what)
         time.sleep(0.2)
-    sys.exit("FAIL: timed out waiting until " + what)
 
 
 session = None
@@ -131,18 +129,11 @@ def wait_said(mark, part, timeout=20):
     return spoken()[mark:]
 
 
-def key(*keys, settle=1.5):
-    """Sends keys with xdotool and returns what Orca said for them."""
+def key(*keys, settle=1.5, command="key"):
+    """Sends keys (or types a text) with xdotool and returns what Orca said for them."""
     mark = len(spoken())
-    subprocess.run(["xdotool", "key", "--delay", "150"] + list(keys), env=session.env, check=True)
+    subprocess.run(["xdotool", command, "--delay", "150"] + list(keys), env=session.env, check=True)
     quiet(settle)
-    return spoken()[mark:]
-
-
-def type_text(text):
-    mark = len(spoken())
-    subprocess.run(["xdotool", "type", "--delay", "120", text], env=session.env, check=True)
-    quiet()
     return spoken()[mark:]
 
 
@@ -161,9 +152,8 @@ def said_any(said, *parts):
 
 
 def window_ids(name):
-    found = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", name], env=session.env,
-                           capture_output=True, text=True).stdout.split()
-    return found
+    return subprocess.run(["xdotool", "search", "--onlyvisible", "--name", name], env=session.env,
+                          capture_output=True, text=True).stdout.split()
 
 
 def play():
@@ -174,7 +164,7 @@ def play():
     key("Return")
     said = wait_said(mark, "Name text")
     check(said_any(said, "Name text"), "Return on the splash's OK opens the game at the name box", said)
-    type_text("Ada")
+    key("Ada", command="type")
     said = key("Tab")
     check(said_any(said, "Maximum time for question"), "the time box is read by its label", said)
     said = key("Down")
@@ -207,7 +197,7 @@ def play():
         if said_any(said, "Word list") or said_any(said, "list item"):
             break
         said = key("Tab")
-    type_text("Linear E")
+    key("Linear E", command="type")
     said = key("Return", settle=2.5)
     check(said_any(said, "Linear Equation: Find the odd one out"), "the word list's jump says the new heading", said)
     said = key("Tab", "Return", settle=2.5)
@@ -265,17 +255,14 @@ def measure():
     source = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "assets", "cards")
     questions = []
     for name in sorted(os.listdir(source)):
-        with open(os.path.join(source, name)) as cards:
-            text = cards.read()
-        term = re.search(r"^# (.*?):", text, re.MULTILINE)
-        questions.append((sum(map(len, re.findall(r'^card "(.*)"', text, re.MULTILINE))), name,
-                          term.group(1) if term else name, re.findall(r'^card "(.*)"', text, re.MULTILINE)))
+        text = read_file(os.path.join(source, name))
+        term, cards = re.search(r"^# (.*?):", text, re.MULTILINE), re.findall(r'^card "(.*)"', text, re.MULTILINE)
+        questions.append((sum(map(len, cards)), name, term.group(1) if term else name, cards))
+    # espeak-ng writes each utterance at the words a minute speech-dispatcher gives Orca's rate (170 to 449).
+    words_per_minute = str(round(170 + (449 - 170) * max(0, int(rate)) / 100))
     for _, name, term, cards in sorted(questions, reverse=True)[:2]:
         parts = [term + ": Find the odd one out heading"]
         parts += ["Answer %d push button. %s" % (k, card) for k, card in enumerate(cards, 1)]
-        # The voice's own length of each utterance, written to a file by espeak-ng at the words per minute that
-        # speech-dispatcher's espeak-ng module gives that rate (170, up to 449 at rate 100).
-        words_per_minute = str(round(170 + (449 - 170) * max(0, int(rate)) / 100))
         seconds = 0.0
         for part in parts:
             wave = os.path.join(session.work, "utterance.wav")
