@@ -478,7 +478,7 @@ private slots:
         for (int i = 0; i < menu->childCount(); ++i)
             QCOMPARE(menu->child(i)->state().focused, i == place);
         QVERIFY(item->role() == QAccessible::MenuItem && menu->indexOfChild(item) == place && item->parent() == menu);
-        QCOMPARE(item->text(QAccessible::Description), keys);
+        QCOMPARE(item->text(QAccessible::Accelerator), keys);
         QAccessibleActionInterface *actions = item->actionInterface();
         QCOMPARE(actions->keyBindingsForAction(actions->pressAction()), QStringList({QString(), QString(), keys}));
     }

@@ -34,7 +34,6 @@ QString MenuBarItemAccessible::text(QAccessible::Text t) const
     switch (t) {
     case QAccessible::Name:
         return QString(m_action->text()).remove(u'&');
-    case QAccessible::Description:
     case QAccessible::Accelerator:
         return shortcut();
     default:

@@ -9,9 +9,9 @@ class QAction;
 class QMenuBar;
 
 // A command on a menu bar as a screen reader finds it: its text, and its
-// shortcut both as its description and as the key binding of its one action,
-// in the "mnemonic;path;accelerator" form screen readers speak as the
-// accelerator when the keyboard reaches the command.
+// shortcut as the key binding of its one action, in the "mnemonic;path;
+// accelerator" form screen readers speak after the text when the keyboard
+// reaches the command (a description as well would be spoken twice).
 class MenuBarItemAccessible : public QAccessibleInterface, public QAccessibleActionInterface {
 public:
     MenuBarItemAccessible(QMenuBar *bar, QAction *action);
