@@ -458,6 +458,34 @@ private slots:
         delete form2;
     }
 
+    // Each menu command, reached by F10 and the arrows, tells a screen reader its shortcut.
+    void menuShortcutsRead_data()
+    {
+        QTest::addColumn<int>("place");
+        QTest::addColumn<QString>("keys");
+        QTest::newRow("Show me Results") << 0 << "Ctrl+R";
+        QTest::newRow("Help") << 1 << "F1";
+        QTest::newRow("Exit") << 2 << "Ctrl+Q";
+        QTest::newRow("Progress") << 3 << "Ctrl+P";
+    }
+    void menuShortcutsRead()
+    {
+        QFETCH(int, place);
+        QFETCH(QString, keys);
+        QTest::keyClick(control("Text7"), Qt::Key_F10);
+        for (int i = 0; i < place; ++i)
+            QTest::keyClick(m_form->menuBar(), Qt::Key_Right);
+        QAccessibleInterface *menu = QAccessible::queryAccessibleInterface(m_form->menuBar());
+        QAccessibleInterface *item = menu->child(place);
+        QCOMPARE(item->text(QAccessible::Name), QString::fromLatin1(QTest::currentDataTag()));
+        for (int i = 0; i < menu->childCount(); ++i)
+            QCOMPARE(menu->child(i)->state().focused, i == place);
+        QVERIFY(item->role() == QAccessible::MenuItem && menu->indexOfChild(item) == place && item->parent() == menu);
+        QCOMPARE(item->text(QAccessible::Accelerator), keys);
+        QAccessibleActionInterface *actions = item->actionInterface();
+        QCOMPARE(actions->keyBindingsForAction(actions->pressAction()), QStringList({QString(), QString(), keys}));
+    }
+
     void letterSpacedWords_data()
     {
         QTest::addColumn<QString>("shown");

@@ -5,6 +5,7 @@
 #include <QAccessible>
 
 class QLineEdit;
+class QMenuBar;
 class QWidget;
 
 // Roles that Qt cannot guess from a widget's class: a label that is a heading,
@@ -13,6 +14,9 @@ namespace AccessibleRoles {
 
 // Gives the widget the role from now on, also when Qt already described it.
 void setRole(QWidget *widget, QAccessible::Role role);
+
+// The bar's commands, as they are now, with their shortcuts for a screen reader to speak.
+void readShortcuts(QMenuBar *bar);
 
 // A line box whose letter-spaced words a screen reader reads as words.
 void readLetterSpaced(QLineEdit *box);

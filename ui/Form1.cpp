@@ -256,6 +256,7 @@ void Form1::buildMenu()
     addActions({results, help, exit, progress});  // their keys work while the menu bar is closed
 
     new MenuBarKeys(bar);  // F10 as well as Alt
+    AccessibleRoles::readShortcuts(bar);
 }
 
 // The value the time box shows, for a screen reader that reaches the box.

@@ -211,7 +211,11 @@ def play():
           "announcements come without the role word", [line for line in before_menu if "notification" in line])
 
     said = key("F10")
-    check(said_any(said, "Show me Results"), "F10 reaches the menu bar", said)
+    check(said_any(said, "Show me Results") and said_any(said, "Ctrl+R"), "F10 reaches the menu bar, its command said with its key",
+          said)
+    for command, shortcut in (("Help", "F1"), ("Exit", "Ctrl+Q"), ("Progress", "Ctrl+P")):
+        said = key("Right")
+        check(said_any(said, command) and said_any(said, shortcut), "Right on the menu bar says %s with %s" % (command, shortcut), said)
     key("Escape")
     said = key("alt")
     check(said_any(said, "Show me Results"), "Alt reaches the menu bar", said)
