@@ -36,11 +36,11 @@ QRect MasteryCellAccessible::rect() const
 
 QAccessible::State MasteryCellAccessible::state() const
 {
-    QAccessible::State state;
+    QAccessible::State result;
     if (!m_map)
-        return state;
-    state.focusable = true;
-    state.focused = m_map->hasFocus() && m_map->currentCell() == m_question;
-    state.invisible = !m_map->isVisible();
-    return state;
+        return result;
+    result.focusable = true;
+    result.focused = m_map->hasFocus() && m_map->currentCell() == m_question;
+    result.invisible = !m_map->isVisible();
+    return result;
 }
