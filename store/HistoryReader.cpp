@@ -26,31 +26,26 @@ std::vector<QuestionMastery> HistoryReader::mastery(const std::optional<QString>
     std::vector<QuestionMastery> result;
     if (!ready())
         return result;
-    // One short walk down the (question, id) index per question, newest first: no sort of the whole history.
-    std::vector<int> questions;
-    SqliteStatement asked(m_db, "SELECT DISTINCT question FROM answer ORDER BY question");
-    while (asked.next())
-        questions.push_back(static_cast<int>(asked.int64(0)));
-    SqliteStatement recent(m_db, R"(
-        SELECT coalesce(a.degree, 0) FROM answer a JOIN series s ON s.id = a.series_id
-        WHERE a.question = ?1 AND (?2 IS NULL OR s.player = ?2)
-        ORDER BY a.id DESC LIMIT ?3)");
-    for (int question : questions) {
-        recent.reset();
-        recent.bind(1, static_cast<qint64>(question));
-        recent.bind(2, player);
-        recent.bind(3, static_cast<qint64>(recentTries));
-        QuestionMastery m{question, 0, 0};
-        double sum = 0;
-        while (recent.next()) {
-            sum += recent.real(0);
-            ++m.tries;
-        }
-        if (m.tries > 0) {
-            m.average = sum / m.tries;
-            result.push_back(m);
-        }
-    }
+    // The asked questions come from hops along the (question, id) index, and each question's latest tries from
+    // a short walk down it, newest first: no pass over the whole history and no sort of it.
+    const QByteArray latest = R"(
+        (SELECT coalesce(a.degree, 0) AS degree FROM answer a JOIN series s ON s.id = a.series_id
+         WHERE a.question = asked.question AND (?1 IS NULL OR s.player = ?1) ORDER BY a.id DESC LIMIT ?2))";
+    const QByteArray sql = R"(
+        WITH RECURSIVE asked(question) AS (
+            SELECT min(question) FROM answer
+            UNION ALL
+            SELECT (SELECT min(question) FROM answer WHERE question > asked.question) FROM asked
+            WHERE asked.question IS NOT NULL)
+        SELECT * FROM (SELECT question, (SELECT count(*) FROM )" + latest + R"() AS tries,
+                                        (SELECT avg(degree) FROM )" + latest + R"() AS average
+                       FROM asked WHERE question IS NOT NULL)
+        WHERE tries > 0)";
+    SqliteStatement query(m_db, sql.constData());
+    query.bind(1, player);
+    query.bind(2, static_cast<qint64>(recentTries));
+    while (query.next())
+        result.push_back({static_cast<int>(query.int64(0)), static_cast<int>(query.int64(1)), query.real(2)});
     return result;
 }
 
@@ -60,10 +55,9 @@ std::vector<SeriesAverage> HistoryReader::seriesAverages(const std::optional<QSt
     if (!ready())
         return result;
     SqliteStatement query(m_db, R"(
-        SELECT s.started_at, avg(coalesce(a.degree, 0)), count(*)
-        FROM series s JOIN answer a ON a.series_id = s.id
-        WHERE ?1 IS NULL OR s.player = ?1
-        GROUP BY s.id ORDER BY s.started_at, s.id)");
+        SELECT started_at, degree_sum / answer_count, answer_count FROM series
+        WHERE answer_count > 0 AND (?1 IS NULL OR player = ?1)
+        ORDER BY started_at, id)");
     query.bind(1, player);
     while (query.next())
         result.push_back({query.int64(0), query.real(1), static_cast<int>(query.int64(2))});

@@ -49,6 +49,30 @@ INSERT INTO answer(series_id, question, outcome, degree, wrong_clicks, seconds_u
 DROP TABLE answers;
 )";
 
+// Each series carries the count and the degree sum of its answers, so its average is read without the answers.
+// The triggers keep them in the same statement, and so the same transaction, as each answer written or deleted.
+constexpr const char *kVersion2To3 = R"(
+ALTER TABLE series ADD COLUMN answer_count INTEGER NOT NULL DEFAULT 0;
+ALTER TABLE series ADD COLUMN degree_sum REAL NOT NULL DEFAULT 0;
+UPDATE series SET
+    answer_count = (SELECT count(*) FROM answer WHERE series_id = series.id),
+    degree_sum = (SELECT total(coalesce(degree, 0)) FROM answer WHERE series_id = series.id);
+CREATE TRIGGER answer_counted AFTER INSERT ON answer BEGIN
+    UPDATE series SET answer_count = answer_count + 1, degree_sum = degree_sum + coalesce(NEW.degree, 0)
+    WHERE id = NEW.series_id;
+END;
+CREATE TRIGGER answer_uncounted AFTER DELETE ON answer BEGIN
+    UPDATE series SET answer_count = answer_count - 1, degree_sum = degree_sum - coalesce(OLD.degree, 0)
+    WHERE id = OLD.series_id;
+END;
+)";
+
+QByteArray stamp(int version)
+{
+    return "PRAGMA application_id = " + QByteArray::number(kApplicationId) + ";\nPRAGMA user_version = "
+           + QByteArray::number(version) + ";\n";
+}
+
 bool hasTable(SqliteDb &db, const char *name)
 {
     SqliteStatement query(db, "SELECT 1 FROM sqlite_master WHERE type = 'table' AND name = ?1");
@@ -87,7 +111,7 @@ Kind inspect(SqliteDb &db)
         return Kind::Foreign;
     if (version == 1 && hasTable(db, "answers"))
         return Kind::Ours;
-    if (version == kCurrentVersion && hasTable(db, "series") && hasTable(db, "answer"))
+    if ((version == 2 || version == kCurrentVersion) && hasTable(db, "series") && hasTable(db, "answer"))
         return Kind::Ours;
     return Kind::Foreign;
 }
@@ -101,17 +125,21 @@ bool bringUpToDate(SqliteDb &db)
         return false;
     const qint64 version = db.scalar("PRAGMA user_version");
     QByteArray steps;
-    if (version == 0 || version == 1) {
+    if (version == 0 || version == 1)
         steps = kVersion2Tables;
-        if (version == 1)
-            steps += kVersion1To2;
-        steps += "PRAGMA application_id = " + QByteArray::number(kApplicationId) + ";\n";
-        steps += "PRAGMA user_version = " + QByteArray::number(kCurrentVersion) + ";\n";
-    }
+    if (version == 1)
+        steps += kVersion1To2;
+    if (version >= 0 && version <= 2)
+        steps += QByteArray(kVersion2To3) + stamp(kCurrentVersion);
     if ((version == kCurrentVersion || (!steps.isEmpty() && db.exec(steps.constData()))) && db.exec("COMMIT"))
         return true;
     db.exec("ROLLBACK");
     return false;
+}
+
+bool createVersion2(SqliteDb &db)
+{
+    return inTransaction(db, (kVersion2Tables + stamp(2)).constData());
 }
 
 bool createVersion1(SqliteDb &db)

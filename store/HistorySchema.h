@@ -9,10 +9,11 @@ class SqliteDb;
 // Layout 1 kept one flat row per answer (player, series start, limit,
 // question, degree or NULL, time). Layout 2 keeps series apart from answers
 // and adds how each answer ended, the wrong clicks, the seconds and the hint.
+// Layout 3 keeps each series' answer count and degree sum in its row.
 namespace HistorySchema {
 
 constexpr int kApplicationId = 0x56584c52;  // "VXLR", the file's mark as ours
-constexpr int kCurrentVersion = 2;
+constexpr int kCurrentVersion = 3;
 
 enum class Kind {
     Empty,       // a new file: no tables at all
@@ -28,5 +29,7 @@ Kind inspect(SqliteDb &db);
 bool bringUpToDate(SqliteDb &db);
 // Lays out an empty file as layout 1, as the first recording version did.
 bool createVersion1(SqliteDb &db);
+// Lays out an empty file as layout 2, before the series carried their sums.
+bool createVersion2(SqliteDb &db);
 
 }  // namespace HistorySchema

@@ -10,6 +10,7 @@
 #include "ScriptedClock.h"
 #include "TrendPlot.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
@@ -125,11 +126,21 @@ private slots:
             {20, std::nullopt, QStringLiteral("20 %1: never asked").arg(m_form->quiz().state().Term[20])},
             {1, std::nullopt, QString()},
         };
+        // A screen reader finds each cell as a child of the map, by index and by place, under the same words.
+        QAccessibleInterface *map = QAccessible::queryAccessibleInterface(progress->map());
+        QCOMPARE(map->childCount(), 100);
         for (const auto &cell : cells) {
             QCOMPARE(progress->map()->cellColour(cell.question), MasteryMap::colourFor(cell.average));
             if (!cell.words.isEmpty())
                 QCOMPARE(progress->map()->cellText(cell.question), cell.words);
+            QAccessibleInterface *child = map->child(cell.question - 1);
+            QCOMPARE(child->text(QAccessible::Name), progress->map()->cellText(cell.question));
+            QCOMPARE(map->indexOfChild(child), cell.question - 1);
+            QCOMPARE(map->childAt(child->rect().center().x(), child->rect().center().y()), child);
         }
+        QTest::keyClick(progress->map(), Qt::Key_Down);  // the arrows walk the cells, ten to a row
+        QTest::keyClick(progress->map(), Qt::Key_Right);
+        QCOMPARE(progress->map()->currentCell(), 12);
         QVERIFY(MasteryMap::colourFor(0) != MasteryMap::colourFor(100));
         QVERIFY(MasteryMap::colourFor(std::nullopt) != MasteryMap::colourFor(50));
         QCOMPARE(progress->weakest()->count(), 3);

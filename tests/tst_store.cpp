@@ -126,14 +126,17 @@ private slots:
     {
         QTest::addColumn<int>("layout");
         QTest::addColumn<QStringList>("expected");
-        QTest::newRow("new file") << 0 << QStringList();
-        QTest::newRow("layout 1") << 1 << QStringList({"3:100", "9:0", "12:-", "5:50"});
-        QTest::newRow("current") << 2 << QStringList();
+        QTest::addColumn<QStringList>("averages");  // each series' answers x mean degree
+        QTest::newRow("new file") << 0 << QStringList() << QStringList();
+        QTest::newRow("layout 1") << 1 << QStringList({"3:100", "9:0", "12:-", "5:50"}) << QStringList({"3x33.3", "1x50.0"});
+        QTest::newRow("layout 2") << 2 << QStringList({"3:75", "4:-", "6:25"}) << QStringList({"2x37.5", "1x25.0"});
+        QTest::newRow("current") << 3 << QStringList() << QStringList();
     }
     void migration()
     {
         QFETCH(int, layout);
         QFETCH(QStringList, expected);
+        QFETCH(QStringList, averages);
         QTemporaryDir dir;
         const QString path = dir.filePath("history.sqlite");
         {
@@ -144,6 +147,11 @@ private slots:
                 QVERIFY(db.exec("INSERT INTO answers VALUES ('Ada', 1000, 30, 3, 100, 1001), ('Ada', 1000, 30, 9, 0, 1002),"
                                 "('Ada', 1000, 30, 12, NULL, 1003), ('Bo', 2000, 15, 5, 50, 2001)"));
             } else if (layout == 2) {
+                QVERIFY(HistorySchema::createVersion2(db));
+                QVERIFY(db.exec("INSERT INTO series VALUES (1, 'Ada', 1000, 30), (2, 'Bo', 2000, 15);"
+                                "INSERT INTO answer VALUES (1, 1, 3, 0, 75, 1, 5, 0, 1001), (2, 1, 4, 2, NULL, 0, 3, 0, 1002),"
+                                "(3, 2, 6, 0, 25, 3, 9, 1, 2001)"));
+            } else if (layout == 3) {
                 QVERIFY(HistorySchema::bringUpToDate(db));
             }
         }
@@ -161,11 +169,18 @@ private slots:
             QCOMPARE(rows[3].wrongClicks, 2);
             QCOMPARE(rows[3].player, QStringLiteral("Bo"));
             QCOMPARE(rows[3].maxSeconds, 15);
-            QCOMPARE(HistoryReader(path).seriesAverages(std::nullopt).size(), std::size_t(2));
         }
-        // Played on after the move up.
-        record(path, "Ada", {right(1, 25)});
-        QCOMPARE(HistoryReader(path).answers(std::nullopt).size(), std::size_t(expected.size() + 1));
+        const auto sums = [&path] {
+            QStringList out;
+            for (const SeriesAverage &s : HistoryReader(path).seriesAverages(std::nullopt))
+                out << QStringLiteral("%1x%2").arg(s.answers).arg(s.average, 0, 'f', 1);
+            return out;
+        };
+        QCOMPARE(sums(), averages);
+        // Played on after the move up: the new series' sums grow with its answers.
+        record(path, "Ada", {right(1, 25), right(2, 100)});
+        QCOMPARE(HistoryReader(path).answers(std::nullopt).size(), std::size_t(expected.size() + 2));
+        QCOMPARE(sums(), averages + QStringList({"2x62.5"}));
     }
 
     // A file that is not our history is kept aside byte for byte; a fresh one records, and the player is told once.
@@ -389,6 +404,7 @@ private slots:
         QVERIFY(writer.waitIdle(10000));
         QVERIFY(HistoryReader(path).answers("Ada").empty());
         QCOMPARE(HistoryReader(path).answers(std::nullopt).size(), std::size_t(3));
+        QCOMPARE(HistoryReader(path).seriesAverages(std::nullopt).size(), std::size_t(1));
     }
 
     void csv_data()
