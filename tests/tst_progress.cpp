@@ -152,6 +152,10 @@ private slots:
         QCOMPARE(progress->map()->cellColour(8), MasteryMap::colourFor((25 + 100) / 2.0));
         QCOMPARE(progress->map()->cellColour(20), MasteryMap::colourFor(50));
         QVERIFY(progress->plot()->accessibleDescription().startsWith("2 series from "));
+
+        QCOMPARE(progress->windowType(), Qt::Dialog);  // only a dialog is made transient for its parent on X11
+        QTest::keyClick(progress, Qt::Key_Escape);
+        QVERIFY(!progress->isVisible());
     }
 
     // A weak question chosen in the progress window is presented as the word list presents it, and only when it would.

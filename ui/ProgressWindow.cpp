@@ -13,6 +13,7 @@
 #include <QFileDialog>
 #include <QFontMetrics>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QMessageBox>
@@ -46,7 +47,7 @@ QString oneLine(const QString &text, const QFont &font)
 }  // namespace
 
 ProgressWindow::ProgressWindow(HistoryWriter *history, QStringList terms, QWidget *parent)
-    : QWidget(parent, Qt::Window)
+    : QWidget(parent, Qt::Dialog)  // a dialog, so that the desktop keeps it over the game and off the task bar
     , m_history(history)
     , m_reader(history ? history->path() : HistoryFile::defaultPath())
     , m_terms(std::move(terms))
@@ -176,4 +177,13 @@ void ProgressWindow::forgetPlayer()
         return;
     m_history->forgetPlayer(*player);
     refresh();
+}
+
+void ProgressWindow::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }

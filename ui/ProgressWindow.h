@@ -37,6 +37,10 @@ public:
 signals:
     void questionChosen(int question);
 
+protected:
+    // Escape closes the window as "Close" does.
+    void keyPressEvent(QKeyEvent *event) override;
+
 private:
     void refresh();
     void exportAnswers();
