@@ -123,9 +123,8 @@ private slots:
                  qPrintable(faults.join(u'\n')));
     }
 
-    // Every card and splash sample: a 147 x 132 GIF, one transparent frame of 128 to 132 rows, 32 colours of its own,
-    // transparent corners, something drawn; PNG copies alike. Question 12's source, drawn here twice, gives Pictures
-    // 45 to 48 byte for byte; every Picture has its description; on a denser screen a card is drawn anew.
+    // Every picture a 147 x 132 GIF of one transparent frame, 32 colours, something drawn, PNG copies alike;
+    // question 12 redrawn byte for byte, twice; every description; a card drawn anew on a denser screen.
     void builtPictures()
     {
         QStringList names{"splash-triangle.gif", "splash-sinh.gif"};
@@ -188,8 +187,7 @@ private slots:
         config += "<include ignore_missing=\"yes\">/etc/fonts/conf.d</include>\n<cachedir>" + scratch.filePath("cache")
                   + "</cachedir>\n</fontconfig>\n";
         QFile file(scratch.filePath("fonts.conf"));
-        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(config.toUtf8()) > 0);
-        file.close();
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(config.toUtf8()) > 0 && file.flush());
         const QString assets = VEXLOR_SOURCE_DIR "/assets/";
         QStringList arguments{scratch.filePath("out")};
         for (const QString &name : QDir(assets + "cards").entryList({"*.cards"}))
@@ -205,10 +203,9 @@ private slots:
         const QStringList written = QDir(scratch.filePath("out")).entryList(QDir::Files);
         QCOMPARE(written.size(), 400 + 14);
         QStringList differing;
-        for (const QString &name : written) {
+        for (const QString &name : written)
             if (bytesOf(scratch.filePath("out/" + name)) != bytesOf(Pictures::path(name)))
                 differing << name;
-        }
         QVERIFY2(differing.isEmpty(), qPrintable(differing.join(u' ')));
     }
 };
