@@ -187,7 +187,8 @@ private slots:
         config += "<include ignore_missing=\"yes\">/etc/fonts/conf.d</include>\n<cachedir>" + scratch.filePath("cache")
                   + "</cachedir>\n</fontconfig>\n";
         QFile file(scratch.filePath("fonts.conf"));
-        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(config.toUtf8()) > 0 && file.flush());
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(config.toUtf8()) > 0);
+        file.close();
         const QString assets = VEXLOR_SOURCE_DIR "/assets/";
         QStringList arguments{scratch.filePath("out")};
         for (const QString &name : QDir(assets + "cards").entryList({"*.cards"}))
