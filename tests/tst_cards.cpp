@@ -53,9 +53,8 @@ std::size_t colourCount(const QImage &image, int margin, int step)
 class TestCards : public QObject {
     Q_OBJECT
 private slots:
-    // Every card and splash sample: a 147 x 132 GIF, one transparent frame of 128 to 132 rows, 32 colours of its own,
-    // transparent corners, something drawn; PNG copies alike. Question 12's source, drawn here twice, gives Pictures
-    // 45 to 48 byte for byte; every Picture has its description; on a denser screen a card is drawn anew.
+    // Every picture a 147 x 132 GIF of one transparent frame, 32 colours, something drawn, PNG copies alike;
+    // question 12 redrawn byte for byte, twice; every description; a card drawn anew on a denser screen.
     void builtPictures()
     {
         QStringList names{"splash-triangle.gif", "splash-sinh.gif"};
@@ -138,10 +137,9 @@ private slots:
         embedded.removeIf([](const QString &name) { return name.endsWith(QLatin1String(".cards")); });
         QCOMPARE(written, embedded);
         QStringList differing;
-        for (const QString &name : written) {
+        for (const QString &name : written)
             if (bytesOf(scratch.filePath("out/" + name)) != bytesOf(Pictures::path(name)))
                 differing << name;
-        }
         QVERIFY2(differing.isEmpty(), qPrintable(differing.join(u' ')));
     }
 };

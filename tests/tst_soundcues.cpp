@@ -152,8 +152,7 @@ private slots:
         QVERIFY(plays ? readFile(heard).endsWith(wave(0).mid(44)) : readFile(heard).isEmpty());
     }
 
-    // No server and a device that blocks for good (a file on a pipe nobody reads): the players still end at once,
-    // and the player thread left behind ends safely once the pipe is read.
+    // A device that blocks for good (a pipe nobody reads): the players end at once, their thread once it is read.
     void endsAtOnceWhileTheDeviceBlocks()
     {
         QTemporaryDir dir;
@@ -190,9 +189,8 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(threads(), leftBehind - 1, 3000);
     }
 
-    // A private PulseAudio server that starts after the sound layer: waves cached as soon as it runs, a cue
-    // asked again while playing starts over, neither a stream of cues nor a hung server holds up a request,
-    // and a server started again has the waves before the next cue, which it plays.
+    // A private PulseAudio server started late, hung, and started again: waves cached as soon as it runs, a cue
+    // asked again starts over, no request waits, and the next cue after a restart plays.
     void withAPrivateSoundServer()
     {
         QTemporaryDir dir;  // private to its owner, as a runtime folder must be

@@ -15,7 +15,6 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QScopeGuard>
-#include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
@@ -275,28 +274,23 @@ private slots:
             while (filler.write(QByteArray(4096, 'f')) > 0 && filler.flush()) {
             }
         }
-        std::unique_ptr<SqliteDb> holder;
+        SqliteDb holder;
         if (where == "locked") {
             record(path, "Ada", {right(1, 100), right(2, 75)});
-            holder = std::make_unique<SqliteDb>();
-            QVERIFY(holder->open(path, SqliteDb::Mode::ReadWriteCreate));
-            QVERIFY(holder->exec("BEGIN EXCLUSIVE"));
+            QVERIFY(holder.open(path, SqliteDb::Mode::ReadWriteCreate) && holder.exec("BEGIN EXCLUSIVE"));
         }
 
         QStringList notices;
-        QElapsedTimer played;
-        played.start();
         std::vector<AnswerRecord> more;
         for (int q = 10; q < 10 + 8; ++q)
             more.push_back(right(q, 100));
         record(path, "Ada", more, &notices);
         QCOMPARE(notices.size(), 1);
         QVERIFY2(notices[0].contains("Play goes on"), qPrintable(notices[0]));
-        holder.reset();
+        holder.close();
         QFile::remove(mountPoint + "/filler");  // room again, to read what was kept
         if (where != "readonly") {
-            QStringList kept = degrees(HistoryReader(path).answers("Ada")).mid(0, 2);
-            QCOMPARE(kept, QStringList({"1:100", "2:75"}));
+            QCOMPARE(degrees(HistoryReader(path).answers("Ada")).mid(0, 2), QStringList({"1:100", "2:75"}));
             QCOMPARE(integrity(path), QStringLiteral("ok"));
         }
     }
