@@ -14,12 +14,11 @@ constexpr int kCountdownInterval = 1000;
 }  // namespace
 
 Quiz::Quiz(const TimeOfDay &clock, UniformRandom &random, CuePlayer &cues)
-    : m_clock(clock), m_random(random), m_cues(cues)
+    : m_cues(cues), m_series(clock, random, *this)
 {
     Term.resize(kTableRows);
     Hint.resize(kTableRows);
     OddPicture.resize(kTableRows);
-    QuestionFree.resize(kTableRows);
     OddTile.resize(kTableRows);
     QuestionDegree.resize(kTableRows);
     AnsweredTerm.resize(kTableRows);
@@ -41,11 +40,11 @@ void Quiz::Form_Load()
     for (int t = 1; t <= 4; ++t)
         TileTop[t] = static_cast<float>(controls.Picture1[t].top);
 
-    const int drawn = DrawByClock();
-    freeAllQuestions();
+    const int drawn = m_series.DrawByClock();
+    m_series.freeAllQuestions();
     // The first question of a series stays free, so the series may show it again.
     CurrentQuestion = drawn;
-    putPictures(drawn, 1);  // unrotated
+    m_series.putPictures(drawn, 1);  // unrotated
 
     for (int q = 1; q <= QuestionTotal; ++q) {
         OddPicture[q] = QuestionBank::oddPicture(q);

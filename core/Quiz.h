@@ -5,6 +5,7 @@
 #include "CuePlayer.h"
 #include "QuestionRecorder.h"
 #include "QuizResults.h"
+#include "QuizSeries.h"
 #include "QuizState.h"
 #include "TimeOfDay.h"
 #include "UniformRandom.h"
@@ -50,7 +51,7 @@ public:
     const QuizState &state() const { return *this; }
     QuizResults results() const;
     // The question the clock draws now.
-    int DrawByClock() const;
+    int DrawByClock() const { return m_series.DrawByClock(); }
 
 private:
     void Command1_Click();  // "Next Question"
@@ -64,8 +65,6 @@ private:
     void Timer2_Timer();    // question timer
     void List1_DblClick();  // reads List1.items[List1.listIndex]
 
-    bool PickNextQuestion();
-    void PlaceAnswers(int q);
     void ShowHeading(int q);
     void ArmCountdown();
     void EndSeries();
@@ -73,14 +72,11 @@ private:
     void ShowRating(int AverageDegree, bool withCue);
 
     void setTilesEnabled(bool enabled);
-    void freeAllQuestions();
-    void putPictures(int q, int R);
     void recordAnswer(int row);
     void forgetAnswers();
     void startSeriesRecord();
 
-    const TimeOfDay &m_clock;
-    UniformRandom &m_random;
     CuePlayer &m_cues;
     QuestionRecorder m_recorder;
+    QuizSeries m_series;
 };

@@ -19,7 +19,7 @@ void Quiz::List1_DblClick()
             CurrentQuestion = i;
     }
     setTilesEnabled(true);
-    PlaceAnswers(CurrentQuestion);
+    m_series.PlaceAnswers(CurrentQuestion);
     ShowHeading(CurrentQuestion);
     ArmCountdown();
     m_recorder.presented(CurrentQuestion);
