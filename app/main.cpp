@@ -50,13 +50,11 @@ int main(int argc, char *argv[])
     SoundCues cues;
     // Declared before the window, so it outlives it and writes what is queued at the end.
     HistoryWriter history(HistoryFile::defaultPath());
-    QStringList historyNotices;  // a word about the history from before the main window was there
     std::unique_ptr<Form1> form;
+    // The history is first written when a series starts on the main window, so a word about it finds that window.
     QObject::connect(&history, &HistoryWriter::notice, &app, [&](const QString &text) {
         if (form)
             form->showHistoryNotice(text);
-        else
-            historyNotices.append(text);
     });
 
     auto *splash = new FrmSplash();
@@ -67,16 +65,14 @@ int main(int argc, char *argv[])
         form->setHistory(&history);
         form->show();
         form->activateWindow();  // the keyboard goes on in the game, also without a window manager
-        for (const QString &text : std::as_const(historyNotices))
-            form->showHistoryNotice(text);  // over the shown window
         QApplication::setQuitOnLastWindowClosed(true);
     });
     QObject::connect(splash, &FrmSplash::abandoned, &app, &QCoreApplication::quit);
     // What the splash does not show waits until it is on screen: the sound layer, and the
     // window icon, which the window system would otherwise have decoded in all its sizes first.
-    new AfterFirstPaint(*splash, [&cues, &history] {
+    // The history file waits for the first series.
+    new AfterFirstPaint(*splash, [&cues] {
         cues.load();
-        history.start();
         QApplication::setWindowIcon(programIcon());
     });
     splash->show();

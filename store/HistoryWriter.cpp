@@ -19,7 +19,12 @@ constexpr int kExitBusyMilliseconds = 300;
 
 }  // namespace
 
-HistoryWriter::HistoryWriter(QString path, QObject *parent) : QObject(parent), m_path(std::move(path)) {}
+HistoryWriter::HistoryWriter(QString path, Threads threads, QObject *parent)
+    : QObject(parent)
+    , m_path(std::move(path))
+    , m_threads(threads)
+{
+}
 
 HistoryWriter::~HistoryWriter()
 {
@@ -31,17 +36,14 @@ HistoryWriter::~HistoryWriter()
     if (m_thread.joinable())
         m_thread.join();
     else
-        run();  // never started: what was queued is still written
+        run();  // what was queued is still written
 }
 
 void HistoryWriter::start()
 {
-    if (m_thread.joinable())
-        return;
     Job open;
     open.kind = JobKind::Open;
     enqueue(std::move(open));
-    m_thread = std::thread([this] { run(); });
 }
 
 void HistoryWriter::seriesStarted(const QString &playerName, int maxSeconds)
@@ -86,6 +88,13 @@ void HistoryWriter::enqueue(Job job)
         m_queue.push_back(std::move(job));
     }
     m_wake.notify_one();
+    startThread();
+}
+
+void HistoryWriter::startThread()
+{
+    if (m_threads == Threads::Own && !m_thread.joinable())
+        m_thread = std::thread([this] { run(); });
 }
 
 void HistoryWriter::run()

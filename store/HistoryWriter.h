@@ -15,18 +15,23 @@
 class HistoryFile;
 
 // Records the play in the history file from a thread of its own: the
-// user-interface thread only queues. Each answer is committed by itself as
-// soon as it is taken from the queue, and whatever is queued is written
-// before the writer goes.
+// user-interface thread only queues. The thread, and with it the file, starts
+// with the first call, so a game that is only looked at never opens the file.
+// Each answer is committed by itself as soon as it is taken from the queue,
+// and whatever is queued is written before the writer goes.
 class HistoryWriter : public QObject, public AnswerLog {
     Q_OBJECT
 
 public:
-    explicit HistoryWriter(QString path, QObject *parent = nullptr);
+    // Where the writes run. OneThread: nothing is written until the destructor writes
+    // everything queued, on the caller's thread (a single thread to trace, in the tests).
+    enum class Threads { Own, OneThread };
+
+    explicit HistoryWriter(QString path, Threads threads = Threads::Own, QObject *parent = nullptr);
     ~HistoryWriter() override;
 
     QString path() const { return m_path; }
-    // Begins writing, with the opening of the file (off this thread); until then calls are only queued.
+    // Opens the file now (off this thread), before anything is recorded.
     void start();
 
     void seriesStarted(const QString &playerName, int maxSeconds) override;
@@ -53,6 +58,7 @@ private:
     };
 
     void enqueue(Job job);
+    void startThread();
     void run();
     void write(HistoryFile &file, const Job &job);
     bool ensureOpen(HistoryFile &file);
@@ -62,6 +68,7 @@ private:
     bool stopping();
 
     const QString m_path;
+    const Threads m_threads;
     std::mutex m_mutex;
     std::condition_variable m_wake;
     std::condition_variable m_idle;

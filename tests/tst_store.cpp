@@ -41,12 +41,14 @@ AnswerRecord right(int question, int degree)
 void record(const QString &path, const QString &player, const std::vector<AnswerRecord> &answers,
             QStringList *notices = nullptr)
 {
+    const bool existed = QFileInfo::exists(path);
     HistoryWriter writer(path);
     QObject::connect(&writer, &HistoryWriter::notice, [notices](const QString &text) {
         if (notices)
             notices->append(text);
     });
-    writer.start();
+    QVERIFY(writer.waitIdle(10000));
+    QCOMPARE(QFileInfo::exists(path), existed);  // a game only looked at leaves no file
     writer.seriesStarted(player, 30);
     for (const AnswerRecord &a : answers)
         writer.questionEnded(a);
@@ -439,7 +441,7 @@ int main(int argc, char *argv[])
 {
     // `--probe FILE`: one series and one answer written as the game writes them, then the end.
     if (argc == 3 && qstrcmp(argv[1], "--probe") == 0) {
-        HistoryWriter writer(QString::fromLocal8Bit(argv[2]));  // never started: written on this thread at the end
+        HistoryWriter writer(QString::fromLocal8Bit(argv[2]), HistoryWriter::Threads::OneThread);
         writer.seriesStarted("Ada", 30);
         writer.questionEnded(right(4, 100));
         return 0;
