@@ -273,7 +273,6 @@ void CardPainter::run(const CardCommand &c)
     case Verb::Colours:
     case Verb::Ground:
     case Verb::Also:
-    case Verb::Png:
     case Verb::Square:
         break;  // settings of the picture, taken by the reader
     }

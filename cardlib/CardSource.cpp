@@ -181,9 +181,6 @@ void Parser::drawing(const QString &name, const QStringList &args)
             picture.extraSizes.push_back(static_cast<int>(size));
         }
         return;
-    case Verb::Png:
-        picture.png = true;
-        return;
     case Verb::Square:
         picture.rounded = false;
         return;

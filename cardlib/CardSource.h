@@ -31,7 +31,6 @@ struct CardSource {
     QSize canvas{147, 132};
     int frameHeight = 129;
     int colours = 32;
-    bool png = false;     // written as PNG instead of GIF (large pictures decode faster)
     bool rounded = true;  // a card with rounded corners on a transparent ground
     QColor ground{255, 255, 160};
     std::vector<int> extraSizes;  // further square renders (icons), as PNG

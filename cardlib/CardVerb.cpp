@@ -14,7 +14,6 @@ constexpr std::array kVerbs{
     VerbInfo{Colours, u"colours", 1, 1, 0, 0, VerbMark::None, false},
     VerbInfo{Ground, u"ground", 3, 3, 0, 0, VerbMark::None, false},
     VerbInfo{Also, u"also", 1, 16, 0, 0, VerbMark::None, false},
-    VerbInfo{Png, u"png", 0, 0, 0, 0, VerbMark::None, false},
     VerbInfo{Square, u"square", 0, 0, 0, 0, VerbMark::None, false},
     VerbInfo{Ink, u"ink", 0, 3, 0, 1, VerbMark::None, false},
     VerbInfo{Pen, u"pen", 1, 1, 0, 0, VerbMark::None, false},

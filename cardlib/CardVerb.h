@@ -7,7 +7,7 @@
 // The commands of the card language. Settings change the picture as a whole;
 // the others draw, in order.
 enum class Verb {
-    Height, Colours, Ground, Also, Png, Square,
+    Height, Colours, Ground, Also, Square,
     Ink, Pen, Text, Note, Line, Dashed, Arrow, Dimension, Polyline, Polygon, Fill, Rect, Circle, Disc, Arc,
     Beam, Hinge, Roller, Fixed, Pin, Moment, Spring, Udl, Axes, Plot, Vline, Hline, Grid,
 };

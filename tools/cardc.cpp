@@ -26,12 +26,6 @@ namespace {
 
 void writePicture(const QDir &out, const QString &baseName, const CardSource &source)
 {
-    if (source.png) {
-        const QString path = out.filePath(baseName + QStringLiteral(".png"));
-        if (!paintCard(source).save(path, "PNG"))
-            throw std::runtime_error(QStringLiteral("%1: cannot write").arg(path).toStdString());
-        return;
-    }
     GifPicture gif;
     gif.image = paintCard(source);
     gif.frameHeight = source.frameHeight;
@@ -96,7 +90,7 @@ int run(const QStringList &arguments)
                 writePicture(out, picture.name, picture);
                 // The same pixels in PNG, which Qt reads without loading an image plugin: shown at start-up.
                 const QString gif = out.filePath(picture.name + QStringLiteral(".gif"));
-                if (!picture.png && !pngCopy(gif).save(out.filePath(picture.name + QStringLiteral(".png")), "PNG"))
+                if (!pngCopy(gif).save(out.filePath(picture.name + QStringLiteral(".png")), "PNG"))
                     throw std::runtime_error(QStringLiteral("%1: cannot convert to PNG").arg(gif).toStdString());
             }
             continue;
