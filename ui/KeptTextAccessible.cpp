@@ -5,7 +5,7 @@
 #include "KeptTextSurface.h"
 
 KeptTextAccessible::KeptTextAccessible(KeptTextSurface *surface)
-    : QAccessibleWidget(surface, QAccessible::EditableText)
+    : ReadOnlyTextAccessible(surface, QAccessible::EditableText)
 {
 }
 
@@ -14,25 +14,17 @@ KeptTextSurface *KeptTextAccessible::surface() const
     return static_cast<KeptTextSurface *>(widget());
 }
 
+QString KeptTextAccessible::content() const
+{
+    return surface()->text();
+}
+
 QAccessible::State KeptTextAccessible::state() const
 {
     QAccessible::State state = QAccessibleWidget::state();
     state.readOnly = true;
     state.multiLine = true;
     return state;
-}
-
-void *KeptTextAccessible::interface_cast(QAccessible::InterfaceType type)
-{
-    if (type == QAccessible::TextInterface)
-        return static_cast<QAccessibleTextInterface *>(this);
-    return QAccessibleWidget::interface_cast(type);
-}
-
-void KeptTextAccessible::selection(int, int *startOffset, int *endOffset) const
-{
-    *startOffset = 0;
-    *endOffset = 0;
 }
 
 int KeptTextAccessible::cursorPosition() const
@@ -45,16 +37,6 @@ void KeptTextAccessible::setCursorPosition(int position)
     surface()->setCaret(position);
 }
 
-QString KeptTextAccessible::text(int startOffset, int endOffset) const
-{
-    return surface()->text().mid(startOffset, endOffset - startOffset);
-}
-
-int KeptTextAccessible::characterCount() const
-{
-    return static_cast<int>(surface()->text().size());
-}
-
 QRect KeptTextAccessible::characterRect(int offset) const
 {
     const QRect local = surface()->characterRect(offset);
@@ -64,12 +46,4 @@ QRect KeptTextAccessible::characterRect(int offset) const
 int KeptTextAccessible::offsetAtPoint(const QPoint &point) const
 {
     return surface()->offsetAt(surface()->mapFromGlobal(point));
-}
-
-// One plain run: the whole text has the surface's font and colour.
-QString KeptTextAccessible::attributes(int, int *startOffset, int *endOffset) const
-{
-    *startOffset = 0;
-    *endOffset = characterCount();
-    return QString();
 }

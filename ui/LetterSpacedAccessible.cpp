@@ -6,7 +6,7 @@
 
 #include <algorithm>
 
-LetterSpacedAccessible::LetterSpacedAccessible(QLineEdit *box) : QAccessibleWidget(box, QAccessible::EditableText) {}
+LetterSpacedAccessible::LetterSpacedAccessible(QLineEdit *box) : ReadOnlyTextAccessible(box, QAccessible::EditableText) {}
 
 QString LetterSpacedAccessible::readable(const QString &shown)
 {
@@ -27,7 +27,7 @@ QString LetterSpacedAccessible::readable(const QString &shown)
     return words.join(u' ');
 }
 
-QString LetterSpacedAccessible::spoken() const
+QString LetterSpacedAccessible::content() const
 {
     return readable(static_cast<QLineEdit *>(widget())->text());
 }
@@ -40,29 +40,6 @@ QAccessible::State LetterSpacedAccessible::state() const
     return state;
 }
 
-void *LetterSpacedAccessible::interface_cast(QAccessible::InterfaceType type)
-{
-    if (type == QAccessible::TextInterface)
-        return static_cast<QAccessibleTextInterface *>(this);
-    return QAccessibleWidget::interface_cast(type);
-}
-
-void LetterSpacedAccessible::selection(int, int *startOffset, int *endOffset) const
-{
-    *startOffset = 0;
-    *endOffset = 0;
-}
-
-QString LetterSpacedAccessible::text(int startOffset, int endOffset) const
-{
-    return spoken().mid(startOffset, endOffset - startOffset);
-}
-
-int LetterSpacedAccessible::characterCount() const
-{
-    return static_cast<int>(spoken().size());
-}
-
 // The spoken words have no place of their own on the screen: each stands for the whole box.
 QRect LetterSpacedAccessible::characterRect(int offset) const
 {
@@ -72,11 +49,4 @@ QRect LetterSpacedAccessible::characterRect(int offset) const
 int LetterSpacedAccessible::offsetAtPoint(const QPoint &point) const
 {
     return rect().contains(point) && characterCount() > 0 ? 0 : -1;
-}
-
-QString LetterSpacedAccessible::attributes(int, int *startOffset, int *endOffset) const
-{
-    *startOffset = 0;
-    *endOffset = characterCount();
-    return QString();
 }
