@@ -35,6 +35,17 @@ QRect toPixels(const QRect &twips)
     return twipsRect(twips.x(), twips.y(), twips.width(), twips.height());
 }
 
+// Puts a new control at its place in twips with the font it was designed with,
+// which the fitting shrinks from and comes back to.
+template <typename Control>
+Control *placed(Control *control, const QRect &twips, const QFont &font)
+{
+    control->setGeometry(toPixels(twips));
+    control->setFont(font);
+    control->setProperty(kDesignFont, font);
+    return control;
+}
+
 void setTextColours(QWidget *widget, const QColor &text, const QColor &ground)
 {
     QPalette palette = widget->palette();
@@ -162,10 +173,7 @@ void setFittedText(QTextEdit *area, const QString &text)
 
 QLabel *label(QWidget *parent, const QRect &twips, const QString &text, const QColor &colour, const QFont &font)
 {
-    auto *label = new QLabel(text, parent);
-    label->setGeometry(toPixels(twips));
-    label->setFont(font);
-    label->setProperty(kDesignFont, font);
+    auto *label = placed(new QLabel(text, parent), twips, font);
     QPalette palette = label->palette();
     palette.setColor(QPalette::WindowText, colour);
     label->setPalette(palette);
@@ -177,10 +185,7 @@ QLabel *label(QWidget *parent, const QRect &twips, const QString &text, const QC
 QLineEdit *lineBox(QWidget *parent, const QRect &twips, const QColor &text, const QColor &ground, const QFont &font,
                    Qt::Alignment alignment)
 {
-    auto *box = new QLineEdit(parent);
-    box->setGeometry(toPixels(twips));
-    box->setFont(font);
-    box->setProperty(kDesignFont, font);
+    auto *box = placed(new QLineEdit(parent), twips, font);
     box->setAlignment(alignment);
     setTextColours(box, text, ground);
     return box;
@@ -189,10 +194,7 @@ QLineEdit *lineBox(QWidget *parent, const QRect &twips, const QColor &text, cons
 QTextEdit *textArea(QWidget *parent, const QRect &twips, const QColor &text, const QColor &ground, const QFont &font,
                     Qt::Alignment alignment)
 {
-    auto *area = new PlainTextArea(parent);
-    area->setGeometry(toPixels(twips));
-    area->setFont(font);
-    area->setProperty(kDesignFont, font);
+    auto *area = placed(new PlainTextArea(parent), twips, font);
     area->setAcceptRichText(false);
     area->document()->setDocumentMargin(kAreaDocumentMargin);
     area->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
