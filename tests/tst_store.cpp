@@ -7,6 +7,8 @@
 #include "HistoryWriter.h"
 #include "SqliteDb.h"
 #include "SqliteStatement.h"
+#include "StraceProbe.h"
+#include "TestFiles.h"
 
 #include <QBuffer>
 #include <QCoreApplication>
@@ -15,14 +17,11 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QScopeGuard>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include <sys/mount.h>
 #include <unistd.h>
-
-#include <map>
 
 namespace {
 
@@ -59,18 +58,6 @@ QString integrity(const QString &path)
         return db.error();
     SqliteStatement check(db, "PRAGMA integrity_check");
     return check.next() ? check.text(0) : db.error();
-}
-
-QByteArray bytes(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-bool put(const QString &path, const QByteArray &data)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(data) == data.size();
 }
 
 QStringList degrees(const std::vector<AnswerRow> &rows)
@@ -212,18 +199,18 @@ private slots:
                 QVERIFY(db.open(path, SqliteDb::Mode::ReadWriteCreate));
                 QVERIFY(db.exec("PRAGMA wal_checkpoint(TRUNCATE); PRAGMA journal_mode = DELETE"));
             }
-            QByteArray file = bytes(path);
+            QByteArray file = fileBytes(path);
             QVERIFY(file.size() > 3 * 4096);
             file.replace(2 * 4096, 4096, QByteArray(4096, '\x5a'));
-            QVERIFY(put(path, file));
+            QVERIFY(putFile(path, file));
         } else if (!sql.isEmpty()) {
             SqliteDb db;
             QVERIFY(db.open(path, SqliteDb::Mode::ReadWriteCreate));
             QVERIFY(db.exec(sql.constData()));
         } else {
-            QVERIFY(put(path, contents));
+            QVERIFY(putFile(path, contents));
         }
-        const QByteArray before = bytes(path);
+        const QByteArray before = fileBytes(path);
 
         QStringList notices;
         record(path, "Ada", {right(2, 100)}, &notices);
@@ -232,7 +219,7 @@ private slots:
         const QStringList aside = QDir(dir.path()).entryList({"history.sqlite.unreadable-*"});
         QCOMPARE(aside.filter(QRegularExpression("unreadable-[0-9-]+$")).size(), 1);
         QVERIFY2(notices[0].contains(aside.filter(QRegularExpression("[0-9]$"))[0]), qPrintable(notices[0]));
-        QCOMPARE(bytes(dir.filePath(aside.filter(QRegularExpression("[0-9]$"))[0])), before);
+        QCOMPARE(fileBytes(dir.filePath(aside.filter(QRegularExpression("[0-9]$"))[0])), before);
         QCOMPARE(degrees(HistoryReader(path).answers("Ada")), QStringList({"2:100", "3:50"}));
         QCOMPARE(integrity(path), QStringLiteral("ok"));
     }
@@ -319,45 +306,29 @@ private slots:
     // Killed at each system call of one answer's write: a sound file with every earlier answer.
     void killedWhileWriting()
     {
-        const QString strace = QStandardPaths::findExecutable("strace");
-        if (strace.isEmpty())
-            QSKIP("strace is not installed; the kill check did not run");
         QTemporaryDir dir, aside;
         const QString path = dir.filePath("history.sqlite"), seed = aside.filePath("seed.sqlite");
-        const QString log = aside.filePath("trace.log");
         record(seed, "Ada", {right(1, 100), right(2, 75), right(3, 50)});
         {
             SqliteDb db;  // one file, no journal beside it, to copy
             QVERIFY(db.open(seed, SqliteDb::Mode::ReadWriteCreate));
             QVERIFY(db.exec("PRAGMA wal_checkpoint(TRUNCATE)"));
         }
-        const QByteArray seedBytes = bytes(seed);
-        qputenv("ASAN_OPTIONS", "detect_leaks=0");
-        const auto run = [&](const QString &injection) {
-            for (const QString &name : QDir(dir.path()).entryList(QDir::Files | QDir::Hidden))
-                QFile::remove(dir.filePath(name));
-            put(path, seedBytes);
-            QProcess probe;
-            probe.start(strace, {"-qq", "-o", log, "-e", injection.isEmpty() ? "trace=all" : "inject=" + injection,
-                                 "--", QCoreApplication::applicationFilePath(), "--probe", path});
-            return probe.waitForFinished(30000) && probe.exitStatus() == QProcess::NormalExit ? probe.exitCode() : -1;
-        };
-        QCOMPARE(run(QString()), 0);
+        const QByteArray seedBytes = fileBytes(seed);
+        const StraceProbe probe{{"--probe", path}, aside.filePath("trace.log"), [&] {
+                                    for (const QString &name : QDir(dir.path()).entryList(QDir::Files | QDir::Hidden))
+                                        QFile::remove(dir.filePath(name));
+                                    putFile(path, seedBytes);
+                                }};
+        if (probe.strace.isEmpty())
+            QSKIP("strace is not installed; the kill check did not run");
+        QCOMPARE(probe.run(), 0);
         QCOMPARE(HistoryReader(path).answers("Ada").size(), std::size_t(4));
-
-        static const QRegularExpression call("^(\\w+)\\(");
-        std::map<QString, int> calls;
-        QStringList steps;
-        for (const QString &line : QString::fromLocal8Bit(bytes(log)).split(u'\n')) {
-            const QString name = call.match(line).captured(1);
-            const int n = name.isEmpty() ? 0 : ++calls[name];
-            if (n > 0 && (!steps.isEmpty() || (name != "execve" && line.contains(path))))
-                steps << name + ':' + QString::number(n);
-        }
+        const QStringList steps = probe.steps(path);
         QVERIFY(steps.size() > 10);
         QSet<int> counts;
-        for (const QString &step : std::as_const(steps)) {
-            run(step.section(u':', 0, 0) + ":signal=SIGKILL:when=" + step.section(u':', 1));
+        for (const QString &step : steps) {
+            probe.killAt(step);
             QCOMPARE(integrity(path), QStringLiteral("ok"));
             const QStringList kept = degrees(HistoryReader(path).answers("Ada"));
             QVERIFY2(kept.mid(0, 3) == QStringList({"1:100", "2:75", "3:50"}), qPrintable(step));

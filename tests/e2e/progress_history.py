@@ -8,35 +8,19 @@ import os
 import re
 import signal
 import sqlite3
-import subprocess
-import sys
 import tempfile
-import time
 
 import pyatspi
 
-from screen_reader import HEADING_END, check, find, find_all, has, press, pump, text_of, wait_for
+from atspi_game import HEADING_END, check, find, find_all, has, heading_of, press, pump, start_game, text_of, wait_for
 
 PLAYER = "Ada History"
 TRIES = 3  # the map and the weakest list weigh the last three tries of each question
 
 
-def start_game(work):
-    game = subprocess.Popen([os.path.realpath(sys.argv[1])], cwd=work, stdout=subprocess.DEVNULL,
-                            stderr=subprocess.DEVNULL,
-                            env=dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", XDG_DATA_HOME=work + "/data"))
-    app = wait_for("the game on the bus", lambda: next(
-        a for a in pyatspi.Registry.getDesktop(0) if a is not None and a.name == "Vexlor"), 60)
-    press(find(wait_for("the splash dialog", lambda: find(app, "dialog", "Vexlor"), 30), "push button", "OK"))
-    main = wait_for("the main window", lambda: next(w for w in app if has(w, pyatspi.STATE_SHOWING)
-                                                     and w.getRoleName() == "frame"), 30)
-    return game, app, main
-
-
 def answer(main, first):
     """Tries the tiles from tile `first` on until one is right; gives the term and the degree the game gave."""
-    heading = wait_for("a question", lambda: next(h for h in [find(main, "heading")] if h.name.endswith(HEADING_END)))
-    term = heading.name[:-len(HEADING_END)]
+    term = heading_of(main).name[:-len(HEADING_END)]
     degree_box = find_all(main, "text", "Degree in this question", False)[0]
     for tries in range(1, 5):
         press(find(main, "push button", "Answer %d" % ((first + tries - 2) % 4 + 1)))
@@ -122,14 +106,14 @@ def main():
         series = []
         # A series runs from "Start" to the end of the game: two played and left by Exit, a third killed.
         for first_tiles in ([1, 2, 3], [4, 3]):
-            game, app, window = start_game(work)
+            game, app, window = start_game(work, 60)
             try:
                 play_series(window, series, first_tiles)
                 press(find(find(window, "menu bar"), "menu item", "Exit"))
                 check(game.wait(20) == 0, "the game did not end well after Exit")
             finally:
                 game.kill()
-        game, app, window = start_game(work)
+        game, app, window = start_game(work, 60)
         try:
             play_series(window, series, [2, 1])
             # A question on show, and the game killed before it is answered.
@@ -147,7 +131,7 @@ def main():
             kept = db.execute("SELECT count(*) FROM answer").fetchone()[0]
         check(kept == sum(map(len, series)), "%d answers kept of %d given" % (kept, sum(map(len, series))))
 
-        game, app, window = start_game(work)
+        game, app, window = start_game(work, 60)
         try:
             cells, summary = read_progress(app, window, series)
         finally:
