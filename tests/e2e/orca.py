@@ -31,7 +31,7 @@ NEEDED = ["Xvfb", "xdotool", "xprop", "openbox", "pulseaudio", "dbus-daemon", "o
 
 class Session:
     def __init__(self, work):
-        self.work, self.processes = work, []
+        self.work, self.processes, self.bus_pid = work, [], None
         self.env = dict(os.environ, HOME=os.path.join(work, "home"), XDG_RUNTIME_DIR=os.path.join(work, "run"),
                         XDG_CONFIG_HOME=os.path.join(work, "home", ".config"), NO_AT_BRIDGE="0",
                         QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", GTK_MODULES="", LC_ALL="C.UTF-8")
@@ -45,7 +45,7 @@ class Session:
         self.processes.append(process)
         return process
 
-    def stop(self):
+    def down(self):
         for process in reversed(self.processes):
             process.terminate()
             try:
@@ -53,6 +53,8 @@ class Session:
             except subprocess.TimeoutExpired:
                 process.kill()
                 process.wait()
+        if self.bus_pid:
+            os.kill(self.bus_pid, signal.SIGTERM)
 
     def up(self, game, cwd):
         read, write = os.pipe()
@@ -81,10 +83,6 @@ class Session:
         wait_until("Orca is up", lambda: os.path.exists(self.log) and "SPEECH OUTPUT" in read_file(self.log), 60)
         quiet()
         self.game = self.start(os.path.realpath(game), cwd=cwd)
-
-    def down(self):
-        self.stop()
-        os.kill(self.bus_pid, signal.SIGTERM)
 
 
 def read_file(path):
@@ -120,19 +118,12 @@ def quiet(seconds=1.5, most=15):
         time.sleep(0.1)
 
 
-def wait_said(mark, part, timeout=20):
-    """Waits until Orca, after its line number `mark`, has said something holding `part`."""
-    end = time.time() + timeout
-    while time.time() < end and not said_any(spoken()[mark:], part):
-        time.sleep(0.2)
-    quiet()
-    return spoken()[mark:]
-
-
-def key(*keys, settle=1.5, command="key"):
-    """Sends keys (or types a text) with xdotool and returns what Orca said for them."""
-    mark = len(spoken())
+def key(*keys, settle=1.5, command="key", until=None):
+    """Sends keys (or types a text) with xdotool and returns what Orca said for them, once it said `until`."""
+    mark, end = len(spoken()), time.time() + 20
     subprocess.run(["xdotool", command, "--delay", "150"] + list(keys), env=session.env, check=True)
+    while until and time.time() < end and not said_any(spoken()[mark:], until):
+        time.sleep(0.2)
     quiet(settle)
     return spoken()[mark:]
 
@@ -160,9 +151,7 @@ def play():
     quiet(3)
     said = spoken()
     check(said_any(said, "OK"), "the splash is read with its OK button", said)
-    mark = len(spoken())
-    key("Return")
-    said = wait_said(mark, "Name text")
+    said = key("Return", until="Name text")
     check(said_any(said, "Name text"), "Return on the splash's OK opens the game at the name box", said)
     key("Ada", command="type")
     said = key("Tab")
@@ -172,7 +161,6 @@ def play():
     said = key("alt+Down", "End", "Return", settle=2.5)
     check(said_any(said, "Maximum time for question", "60"), "a pick from the open list keeps the label", said)
 
-    mark = len(spoken())
     said = key("Tab", "Return", settle=3)
     heading = next((line for line in said if "Find the odd one out" in line), "")
     card = next((i for i, line in enumerate(said) if "Answer 1" in line), None)
@@ -219,9 +207,7 @@ def play():
     key("Escape")
     said = key("alt")
     check(said_any(said, "Show me Results"), "Alt reaches the menu bar", said)
-    mark = len(spoken())
-    key("Right", "Return")
-    said = wait_said(mark, "Vexlor - Help")
+    said = key("Right", "Return", until="Vexlor - Help")
     check(said_any(said, "Vexlor - Help"), "Return on the menu's Help opens the help", said)
     transient = "".join(subprocess.run(["xprop", "-id", window, "WM_TRANSIENT_FOR"], env=session.env,
                                        capture_output=True, text=True).stdout for window in window_ids("Vexlor - Help"))
@@ -229,9 +215,7 @@ def play():
     said = key("Escape")
     check(not window_ids("Vexlor - Help"), "Escape closes the viewer", said)
 
-    mark = len(spoken())
-    key("ctrl+r")
-    said = wait_said(mark, "Results read only text")
+    said = key("ctrl+r", until="Results read only text")
     check(said_any(said, "Vexlor - Result") and said_any(said, "Results read only text"),
           "Ctrl+R shows the results, with the keyboard in their text", said)
     said = key("Down")
@@ -239,9 +223,7 @@ def play():
     # Flat review: the current line, then the next ones; Orca is slow to build its review on a busy machine.
     lines = []
     for _ in range(2):
-        mark = len(spoken())
-        key("KP_Up")
-        lines += wait_said(mark, "Question No.", timeout=20)
+        lines += key("KP_Up", until="Question No.")
         if said_any(lines, "Question No.") or said_any(lines, "dash"):
             break
     check(said_any(lines, "Question No.") or said_any(lines, "dash"), "flat review reads the results", lines)
