@@ -9,7 +9,6 @@ accessibility bus, a PulseAudio server with a null sink for the speech, openbox 
 import os
 import re
 import shutil
-import signal
 import subprocess
 import sys
 import tempfile
@@ -31,7 +30,7 @@ NEEDED = ["Xvfb", "xdotool", "xprop", "openbox", "pulseaudio", "dbus-daemon", "o
 
 class Session:
     def __init__(self, work):
-        self.work, self.processes, self.bus_pid = work, [], None
+        self.work, self.processes = work, []
         self.env = dict(os.environ, HOME=os.path.join(work, "home"), XDG_RUNTIME_DIR=os.path.join(work, "run"),
                         XDG_CONFIG_HOME=os.path.join(work, "home", ".config"), NO_AT_BRIDGE="0",
                         QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", GTK_MODULES="", LC_ALL="C.UTF-8")
@@ -53,19 +52,19 @@ class Session:
             except subprocess.TimeoutExpired:
                 process.kill()
                 process.wait()
-        if self.bus_pid:
-            os.kill(self.bus_pid, signal.SIGTERM)
+
+    def announced(self, *command):
+        """Starts a server that writes where it listens to the descriptor {fd}; gives that line."""
+        read, write = os.pipe()
+        self.start(*(part.replace("{fd}", str(write)) for part in command), pass_fds=(write,))
+        os.close(write)
+        with os.fdopen(read) as line:
+            return line.readline().strip()
 
     def up(self, game, cwd):
-        read, write = os.pipe()
-        self.start("Xvfb", "-displayfd", str(write), "-screen", "0", "1280x1024x24", "-dpi", "96", "-nolisten", "tcp",
-                   pass_fds=(write,))
-        os.close(write)
-        with os.fdopen(read) as display:
-            self.env["DISPLAY"] = ":" + display.readline().strip()
-        bus = subprocess.run(["dbus-daemon", "--session", "--fork", "--print-address=1", "--print-pid=1"],
-                             env=self.env, capture_output=True, text=True, check=True).stdout.split()
-        self.env["DBUS_SESSION_BUS_ADDRESS"], self.bus_pid = bus[0], int(bus[1])
+        self.env["DISPLAY"] = ":" + self.announced("Xvfb", "-displayfd", "{fd}", "-screen", "0", "1280x1024x24", "-dpi", "96",
+                                                   "-nolisten", "tcp")
+        self.env["DBUS_SESSION_BUS_ADDRESS"] = self.announced("dbus-daemon", "--session", "--nofork", "--print-address={fd}")
         self.start("/usr/libexec/at-spi-bus-launcher", "--launch-immediately")
         time.sleep(1)
         self.start("/usr/libexec/at-spi2-registryd", "--use-gnome-session")
