@@ -464,8 +464,9 @@ private slots:
         QVERIFY(c.Text5.visible);
         QCOMPARE(c.Text5.text, QStringLiteral("Determinant = 5x6-(-2)x4 = 38"));
         game.click(game.wrongTile());
+        QCOMPARE(c.Timer1.interval, 3000);
         game.quiz.deliver(E::MessageTick);
-        QVERIFY(!c.Text2.visible);  // "Please, Try again. " goes
+        QVERIFY(!c.Text2.visible);  // "Please, Try again. " goes, three seconds on
 
         game.click(game.rightTile());
         game.quiz.deliver(E::MessageTick);
