@@ -2,9 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "FixedSeedRandom.h"
 #include "QuestionBank.h"
-#include "Quiz.h"
-#include "RecordingCues.h"
-#include "ScriptedClock.h"
+#include "QuizGame.h"
 
 #include <QRegularExpression>
 #include <QTest>
@@ -54,14 +52,6 @@ Step randomStep(std::mt19937 &engine, bool restartsOften)
     return {E::CountdownTick, pick(0, 86399), true};
 }
 
-// The average as the quiz must show it, by whole-number arithmetic: exact halves to the even neighbour.
-int expectedAverage(double degreeSum, int count)
-{
-    const long long sum = static_cast<long long>(degreeSum);
-    const long long q = sum / count, twice = 2 * (sum % count);
-    return static_cast<int>(q + ((twice > count || (twice == count && q % 2 != 0)) ? 1 : 0));
-}
-
 struct Player {
     Player() : m_quiz(m_clock, m_random, m_cues)
     {
@@ -106,7 +96,7 @@ QString Player::play(const Step &s)
         return QStringLiteral("a row of the series before outlived Restart");
     if (q.controls.Text4.writes != totalWrites && !q.controls.Text4.text.isEmpty() &&
         q.controls.Text4.text != QStringLiteral("You have got %1 % in %2 questions.")
-                                     .arg(expectedAverage(q.DegreeSum, q.QuestionCount)).arg(q.QuestionCount))
+                                     .arg(evenRoundedAverage(static_cast<long long>(q.DegreeSum), q.QuestionCount)).arg(q.QuestionCount))
         return QStringLiteral("the total shows the wrong average: ") + q.controls.Text4.text;
     return broken();
 }

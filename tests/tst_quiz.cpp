@@ -33,13 +33,6 @@ int drawnFor(int c)
 const int kFirst = drawnFor(10);
 int picture(int question, int position) { return 4 * (question - 1) + position; }
 
-// A whole-number average, exact halves to the even neighbour, by integer arithmetic.
-int average(int degreeSum, int count)
-{
-    const int q = degreeSum / count, twice = 2 * (degreeSum % count);
-    return q + ((twice > count || (twice == count && q % 2 != 0)) ? 1 : 0);
-}
-
 // What the log hears, as lines: "series Ann 15", "11 Right 50 wrong 2 secs 3 hint".
 struct LinesLog : AnswerLog {
     void seriesStarted(const QString &name, int maxSeconds) override { lines << QStringLiteral("series %1 %2").arg(name).arg(maxSeconds); }
@@ -406,13 +399,13 @@ private slots:
             game.quiz.deliver(E::NextQuestion);
             game.answerWith(100);
         }
-        QCOMPARE(game.controls().Text4.text, totalText(average(50 + 100 * (kTotal - 2), kTotal - 1), kTotal - 1));
+        QCOMPARE(game.controls().Text4.text, totalText(evenRoundedAverage(50 + 100 * (kTotal - 2), kTotal - 1), kTotal - 1));
         game.quiz.deliver(E::NextQuestion);
         QVERIFY(game.controls().Command1Visible);
         game.click(lastRight ? game.rightTile() : game.wrongTile());  // either click hides it
         QVERIFY(!game.controls().Command1Visible);
-        QCOMPARE(game.controls().Text4.text, lastRight ? totalText(average(50 + 100 * (kTotal - 1), kTotal), kTotal)
-                                                       : totalText(average(50 + 100 * (kTotal - 2), kTotal - 1), kTotal - 1));
+        QCOMPARE(game.controls().Text4.text, lastRight ? totalText(evenRoundedAverage(50 + 100 * (kTotal - 1), kTotal), kTotal)
+                                                       : totalText(evenRoundedAverage(50 + 100 * (kTotal - 2), kTotal - 1), kTotal - 1));
     }
 
     void countdown_data()
@@ -471,8 +464,9 @@ private slots:
         QVERIFY(c.Text5.visible);
         QCOMPARE(c.Text5.text, QStringLiteral("Determinant = 5x6-(-2)x4 = 38"));
         game.click(game.wrongTile());
+        QCOMPARE(c.Timer1.interval, 3000);
         game.quiz.deliver(E::MessageTick);
-        QVERIFY(!c.Text2.visible);  // "Please, Try again. " goes
+        QVERIFY(!c.Text2.visible);  // "Please, Try again. " goes, three seconds on
 
         game.click(game.rightTile());
         game.quiz.deliver(E::MessageTick);
@@ -501,7 +495,7 @@ private slots:
         QCOMPARE(r.rows.back().term, QStringLiteral("Lin"));
         QCOMPARE(r.rows.back().degree, 25.0);
         QCOMPARE(r.degreeSum, 100.0);
-        QCOMPARE(r.average(), average(100, kTotal + 4));
+        QCOMPARE(r.average(), evenRoundedAverage(100, kTotal + 4));
         QCOMPARE(r.timeLimit, 45.0);
         QCOMPARE(r.name, QStringLiteral("Ada"));
     }

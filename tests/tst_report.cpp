@@ -5,6 +5,8 @@
 #include "ReportHandOver.h"
 #include "ResultRows.h"
 #include "ResultsReport.h"
+#include "StraceProbe.h"
+#include "TestFiles.h"
 #include "ViewerHandOver.h"
 
 #include <QDateTime>
@@ -13,11 +15,8 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QScopeGuard>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
-
-#include <map>
 
 #include <sys/mount.h>
 
@@ -32,18 +31,6 @@ ReportInput afterStart(const QString &name = "Ada")
     input.results.name = name;
     input.results.rows = {ResultRow{}};  // the question on show, unanswered
     return input;
-}
-
-QByteArray readAll(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
-
-bool put(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
 
 // An answered row: number, 23 blanks, degree, " %", 9 blanks, term.
@@ -146,7 +133,7 @@ private slots:
         qunsetenv("LOCPATH");
         qputenv("LC_ALL", oldLocale);
         QVERIFY(saved);
-        const QByteArray nameLine = readAll(work.filePath(ReportFile::kName)).split('\n').value(6);
+        const QByteArray nameLine = fileBytes(work.filePath(ReportFile::kName)).split('\n').value(6);
         QCOMPARE(nameLine, "                    Name: " + written + '\r');
     }
 
@@ -169,7 +156,7 @@ private slots:
         // A stand-in viewer records its arguments and the folder it was started in.
         QTemporaryDir bin, work;
         const QString home = QDir::currentPath(), folder = QDir(work.path()).canonicalPath(), script = bin.filePath(opener);
-        QVERIFY(put(script, "#!/bin/sh\nprintf '%s|' \"$#\" \"$@\" \"$PWD\" > \"$0.args\"\n"));
+        QVERIFY(putFile(script, "#!/bin/sh\nprintf '%s|' \"$#\" \"$@\" \"$PWD\" > \"$0.args\"\n"));
         QVERIFY(QFile::setPermissions(script, QFile::ReadOwner | QFile::ExeOwner));
         QVERIFY(QDir::setCurrent(folder) && (inTheWay.isEmpty() || QDir().mkdir(ReportFile::kName)));
         if (inTheWay == "deleted")
@@ -181,7 +168,7 @@ private slots:
         QDir::setCurrent(home);
         QCOMPARE(outcome.written && outcome.viewerStarted, inTheWay.isEmpty());
         if (inTheWay.isEmpty())
-            QTRY_COMPARE(readAll(script + ".args"), told.toUtf8() + QFile::encodeName(folder) + '|');
+            QTRY_COMPARE(fileBytes(script + ".args"), told.toUtf8() + QFile::encodeName(folder) + '|');
         else
             QVERIFY2(outcome.error.contains(told), qPrintable(outcome.error));
     }
@@ -205,7 +192,7 @@ private slots:
         const auto unmount = qScopeGuard([&] { ::umount(mountPoint.constData()); });
         const QString path = disk.filePath(ReportFile::kName), target = disk.filePath("kept.txt");
         const QByteArray older = QByteArray("older run\r\n").repeated(100);
-        QVERIFY(put(linkInPlace ? target : path, older));
+        QVERIFY(putFile(linkInPlace ? target : path, older));
         QVERIFY(!linkInPlace || QFile::link("kept.txt", path));
         QFile filler(disk.filePath("filler"));  // fills the disk to the last byte, then frees pagesLeft pages
         QVERIFY(filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
@@ -218,7 +205,7 @@ private slots:
         const ViewerStarter viewer = [](const QString &) { return true; };
         HandOverOutcome outcome = writeReportAndOpen(report, disk.path(), viewer);
         QVERIFY(!outcome.written && !outcome.viewerStarted && !outcome.error.isEmpty());
-        QCOMPARE(readAll(path), older);
+        QCOMPARE(fileBytes(path), older);
         QCOMPARE(QFileInfo(path).isSymLink(), linkInPlace);
         QCOMPARE(QDir(disk.path()).entryList(QDir::AllEntries | QDir::Hidden), before);  // no temporary file left
 
@@ -226,8 +213,8 @@ private slots:
         QVERIFY(filler.remove());
         outcome = writeReportAndOpen(report, disk.path(), viewer);
         QVERIFY(outcome.written && outcome.viewerStarted);
-        QCOMPARE(readAll(path), LocaleEncoding::encode(resultsReportText(report)));
-        QVERIFY(!linkInPlace || readAll(target) == older);  // the link replaced, not written through
+        QCOMPARE(fileBytes(path), LocaleEncoding::encode(resultsReportText(report)));
+        QVERIFY(!linkInPlace || fileBytes(target) == older);  // the link replaced, not written through
     }
 
     void leftTemporaries_data()
@@ -274,11 +261,11 @@ private slots:
 
         const QTemporaryDir dir;
         const QString foreign = dir.filePath(".hidden.txt");
-        QVERIFY(put(foreign, "kept"));
+        QVERIFY(putFile(foreign, "kept"));
         QStringList left;
         for (int n = 0; n < count; ++n) {
             const QString path = dir.filePath(form.arg(id).arg(n));
-            QVERIFY(folder ? QDir().mkdir(path) : put(path, "half a report"));
+            QVERIFY(folder ? QDir().mkdir(path) : putFile(path, "half a report"));
             QFile file(path);
             const QDateTime when = QDateTime::currentDateTime().addSecs(owner == "earlier" ? -3600 : 0);
             QVERIFY(folder || (file.open(QIODevice::ReadWrite) && file.setFileTime(when, QFileDevice::FileModificationTime)));
@@ -286,10 +273,10 @@ private slots:
         }
         const QString error = ReportFile::save(dir.path(), "report\r\n");
         QCOMPARE(error.section(u';', 0, 0), told.isEmpty() ? QString() : told.arg(id));
-        QCOMPARE(readAll(dir.filePath(ReportFile::kName)), told.isEmpty() ? QByteArray("report\r\n") : "<missing>");
+        QCOMPARE(fileBytes(dir.filePath(ReportFile::kName)), told.isEmpty() ? QByteArray("report\r\n") : "<missing>");
         for (const QString &path : std::as_const(left))
             QVERIFY2(QFileInfo::exists(path) != removed, qPrintable(path));
-        QCOMPARE(readAll(foreign), QByteArray("kept"));
+        QCOMPARE(fileBytes(foreign), QByteArray("kept"));
         QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot).size(),
                  (removed ? 0 : count) + 1 + (told.isEmpty() ? 1 : 0));
     }
@@ -297,42 +284,25 @@ private slots:
     // The writer run by strace, killed at, or refused, each system call of a report.
     void underStrace()
     {
-        const QString strace = QStandardPaths::findExecutable("strace");
-        if (strace.isEmpty())
-            QSKIP("strace is not installed; the kill check did not run");
         QTemporaryDir dir, aside;
-        const QString path = dir.filePath(ReportFile::kName), log = aside.filePath("trace.log");
+        const QString path = dir.filePath(ReportFile::kName);
         const QByteArray older(5000, 'o'), newer = LocaleEncoding::encode(resultsReportText(afterStart()));
-        QVERIFY(put(aside.filePath("newer"), newer));
-        qputenv("ASAN_OPTIONS", "detect_leaks=0");  // a leak check at exit would trace the process, as strace does
-        const auto run = [&](const QString &injection) {
-            for (const QString &name : QDir(dir.path()).entryList(QDir::Files | QDir::Hidden))
-                QFile::remove(dir.filePath(name));
-            put(path, older);
-            QProcess probe;
-            probe.start(strace, {"-qq", "-o", log, "-e", injection.isEmpty() ? "trace=all" : "inject=" + injection, "--",
-                                 QCoreApplication::applicationFilePath(), "--probe", dir.path(),
-                                 aside.filePath("newer")});
-            return probe.waitForFinished(30000) && probe.exitStatus() == QProcess::NormalExit ? probe.exitCode() : -1;
-        };
+        QVERIFY(putFile(aside.filePath("newer"), newer));
+        const StraceProbe probe{{"--probe", dir.path(), aside.filePath("newer")}, aside.filePath("trace.log"), [&] {
+                                    for (const QString &name : QDir(dir.path()).entryList(QDir::Files | QDir::Hidden))
+                                        QFile::remove(dir.filePath(name));
+                                    putFile(path, older);
+                                }};
+        if (probe.strace.isEmpty())
+            QSKIP("strace is not installed; the kill check did not run");
 
-        // One run traced to its end names each call from the first on the folder: "name:n", its n-th of that name.
-        QCOMPARE(run(QString()), 0);
-        static const QRegularExpression call("^(\\w+)\\(");
-        std::map<QString, int> calls;
-        QStringList steps;
-        for (const QString &line : QString::fromLocal8Bit(readAll(log)).split(u'\n')) {
-            const QString name = call.match(line).captured(1);
-            const int n = name.isEmpty() ? 0 : ++calls[name];
-            if (n > 0 && (!steps.isEmpty() || (name != "execve" && line.contains(dir.path()))))
-                steps << name + ':' + QString::number(n);
-        }
-
-        // Killed at the start of each of them: the whole older report or the whole new one.
+        // Killed at the start of each call from the first on the folder: the whole older report or the whole new one.
+        QCOMPARE(probe.run(), 0);
+        const QStringList steps = probe.steps(dir.path());
         QSet<QByteArray> seen;
-        for (const QString &step : std::as_const(steps)) {
-            run(step.section(u':', 0, 0) + ":signal=SIGKILL:when=" + step.section(u':', 1));
-            const QByteArray left = readAll(path);
+        for (const QString &step : steps) {
+            probe.killAt(step);
+            const QByteArray left = fileBytes(path);
             QVERIFY2(left == older || left == newer, qPrintable(step));
             seen.insert(left);
         }
@@ -346,8 +316,8 @@ private slots:
         for (const auto &refusal : refusals) {
             const qsizetype step = steps.indexOf(QRegularExpression(refusal.call + ":\\d+"), firstWrite);
             QVERIFY2(step >= 0, qPrintable(refusal.call));
-            QCOMPARE(run(refusal.call + ':' + refusal.result + ":when=" + steps[step].section(u':', 1)), refusal.exitCode);
-            QCOMPARE(readAll(path), refusal.left);
+            QCOMPARE(probe.run(refusal.call + ':' + refusal.result + ":when=" + steps[step].section(u':', 1)), refusal.exitCode);
+            QCOMPARE(fileBytes(path), refusal.left);
             QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList(ReportFile::kName));
         }
     }

@@ -7,6 +7,8 @@
 #include "HistoryWriter.h"
 #include "SqliteDb.h"
 #include "SqliteStatement.h"
+#include "StraceProbe.h"
+#include "TestFiles.h"
 
 #include <QBuffer>
 #include <QCoreApplication>
@@ -15,14 +17,11 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QScopeGuard>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include <sys/mount.h>
 #include <unistd.h>
-
-#include <map>
 
 namespace {
 
@@ -63,18 +62,6 @@ QString integrity(const QString &path)
     return check.next() ? check.text(0) : db.error();
 }
 
-QByteArray bytes(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-bool put(const QString &path, const QByteArray &data)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(data) == data.size();
-}
-
 QStringList degrees(const std::vector<AnswerRow> &rows)
 {
     QStringList out;
@@ -93,7 +80,6 @@ private slots:
     void recordsAsPlayed_data()
     {
         QTest::addColumn<QString>("name");
-        QTest::newRow("plain") << QStringLiteral("Ada");
         QTest::newRow("quotes and markup") << QStringLiteral("O'Brien \"<b>x</b>\"; DROP TABLE series;--");
         QTest::newRow("control characters") << QStringLiteral("a\tb\x01\x7f") + QChar(0) + QStringLiteral("c");
         QTest::newRow("10,000 characters") << QString(10000, u'\u00e9');
@@ -214,18 +200,18 @@ private slots:
                 QVERIFY(db.open(path, SqliteDb::Mode::ReadWriteCreate));
                 QVERIFY(db.exec("PRAGMA wal_checkpoint(TRUNCATE); PRAGMA journal_mode = DELETE"));
             }
-            QByteArray file = bytes(path);
+            QByteArray file = fileBytes(path);
             QVERIFY(file.size() > 3 * 4096);
             file.replace(2 * 4096, 4096, QByteArray(4096, '\x5a'));
-            QVERIFY(put(path, file));
+            QVERIFY(putFile(path, file));
         } else if (!sql.isEmpty()) {
             SqliteDb db;
             QVERIFY(db.open(path, SqliteDb::Mode::ReadWriteCreate));
             QVERIFY(db.exec(sql.constData()));
         } else {
-            QVERIFY(put(path, contents));
+            QVERIFY(putFile(path, contents));
         }
-        const QByteArray before = bytes(path);
+        const QByteArray before = fileBytes(path);
 
         QStringList notices;
         record(path, "Ada", {right(2, 100)}, &notices);
@@ -234,7 +220,7 @@ private slots:
         const QStringList aside = QDir(dir.path()).entryList({"history.sqlite.unreadable-*"});
         QCOMPARE(aside.filter(QRegularExpression("unreadable-[0-9-]+$")).size(), 1);
         QVERIFY2(notices[0].contains(aside.filter(QRegularExpression("[0-9]$"))[0]), qPrintable(notices[0]));
-        QCOMPARE(bytes(dir.filePath(aside.filter(QRegularExpression("[0-9]$"))[0])), before);
+        QCOMPARE(fileBytes(dir.filePath(aside.filter(QRegularExpression("[0-9]$"))[0])), before);
         QCOMPARE(degrees(HistoryReader(path).answers("Ada")), QStringList({"2:100", "3:50"}));
         QCOMPARE(integrity(path), QStringLiteral("ok"));
     }
@@ -251,36 +237,21 @@ private slots:
     {
         QFETCH(QString, where);
         QTemporaryDir dir;
-        QString path = dir.filePath("history.sqlite");
-        QString mountPoint;
-        const auto unmount = qScopeGuard([&] {
-            if (!mountPoint.isEmpty())
-                umount2(QFile::encodeName(mountPoint).constData(), MNT_DETACH);
-        });
-        if (where == "readonly") {
-            // A read-only file system: no one, root included, writes there.
-            mountPoint = dir.filePath("readonly");
-            QDir().mkpath(mountPoint);
-            if (mount("tmpfs", QFile::encodeName(mountPoint).constData(), "tmpfs", MS_RDONLY, "size=64k") != 0)
-                QSKIP("no tmpfs can be mounted here (not root?)");
-            path = mountPoint + "/Vexlor/history.sqlite";
-        } else if (where == "full") {
-            mountPoint = dir.filePath("small");
-            QDir().mkpath(mountPoint);  // a small disk of its own, filled up below
-            if (mount("tmpfs", QFile::encodeName(mountPoint).constData(), "tmpfs", 0, "size=256k") != 0)
-                QSKIP("no tmpfs can be mounted here (not root?)");
-            path = mountPoint + "/history.sqlite";
+        // A small disk of its own, or a read-only one no one writes to, root included.
+        const QString disk = dir.filePath("disk"), path = disk + "/Vexlor/history.sqlite";
+        const QByteArray mountPoint = QFile::encodeName(where == "locked" ? QString() : disk);
+        const auto unmount = qScopeGuard([&] { umount2(mountPoint.constData(), MNT_DETACH); });
+        if (!mountPoint.isEmpty() && (!QDir().mkpath(disk) || mount("tmpfs", mountPoint.constData(), "tmpfs",
+                                                                    where == "readonly" ? MS_RDONLY : 0, "size=256k") != 0))
+            QSKIP("no tmpfs can be mounted here (not root?)");
+        if (where != "readonly")
             record(path, "Ada", {right(1, 100), right(2, 75)});
-            QFile filler(mountPoint + "/filler");  // the disk filled up by something else
-            QVERIFY(filler.open(QIODevice::WriteOnly));
-            while (filler.write(QByteArray(4096, 'f')) > 0 && filler.flush()) {
-            }
+        QFile filler(disk + "/filler");  // the disk filled up by something else
+        while (where == "full" && (filler.isOpen() || filler.open(QIODevice::WriteOnly)) &&
+               filler.write(QByteArray(4096, 'f')) > 0 && filler.flush()) {
         }
         SqliteDb holder;
-        if (where == "locked") {
-            record(path, "Ada", {right(1, 100), right(2, 75)});
-            QVERIFY(holder.open(path, SqliteDb::Mode::ReadWriteCreate) && holder.exec("BEGIN EXCLUSIVE"));
-        }
+        QVERIFY(where != "locked" || (holder.open(path, SqliteDb::Mode::ReadWriteCreate) && holder.exec("BEGIN EXCLUSIVE")));
 
         QStringList notices;
         std::vector<AnswerRecord> more;
@@ -290,7 +261,8 @@ private slots:
         QCOMPARE(notices.size(), 1);
         QVERIFY2(notices[0].contains("Play goes on"), qPrintable(notices[0]));
         holder.close();
-        QFile::remove(mountPoint + "/filler");  // room again, to read what was kept
+        filler.close();  // room again, to read what was kept
+        QFile::remove(filler.fileName());
         if (where != "readonly") {
             QCOMPARE(degrees(HistoryReader(path).answers("Ada")).mid(0, 2), QStringList({"1:100", "2:75"}));
             QCOMPARE(integrity(path), QStringLiteral("ok"));
@@ -321,45 +293,29 @@ private slots:
     // Killed at each system call of one answer's write: a sound file with every earlier answer.
     void killedWhileWriting()
     {
-        const QString strace = QStandardPaths::findExecutable("strace");
-        if (strace.isEmpty())
-            QSKIP("strace is not installed; the kill check did not run");
         QTemporaryDir dir, aside;
         const QString path = dir.filePath("history.sqlite"), seed = aside.filePath("seed.sqlite");
-        const QString log = aside.filePath("trace.log");
         record(seed, "Ada", {right(1, 100), right(2, 75), right(3, 50)});
         {
             SqliteDb db;  // one file, no journal beside it, to copy
             QVERIFY(db.open(seed, SqliteDb::Mode::ReadWriteCreate));
             QVERIFY(db.exec("PRAGMA wal_checkpoint(TRUNCATE)"));
         }
-        const QByteArray seedBytes = bytes(seed);
-        qputenv("ASAN_OPTIONS", "detect_leaks=0");
-        const auto run = [&](const QString &injection) {
-            for (const QString &name : QDir(dir.path()).entryList(QDir::Files | QDir::Hidden))
-                QFile::remove(dir.filePath(name));
-            put(path, seedBytes);
-            QProcess probe;
-            probe.start(strace, {"-qq", "-o", log, "-e", injection.isEmpty() ? "trace=all" : "inject=" + injection,
-                                 "--", QCoreApplication::applicationFilePath(), "--probe", path});
-            return probe.waitForFinished(30000) && probe.exitStatus() == QProcess::NormalExit ? probe.exitCode() : -1;
-        };
-        QCOMPARE(run(QString()), 0);
+        const QByteArray seedBytes = fileBytes(seed);
+        const StraceProbe probe{{"--probe", path}, aside.filePath("trace.log"), [&] {
+                                    for (const QString &name : QDir(dir.path()).entryList(QDir::Files | QDir::Hidden))
+                                        QFile::remove(dir.filePath(name));
+                                    putFile(path, seedBytes);
+                                }};
+        if (probe.strace.isEmpty())
+            QSKIP("strace is not installed; the kill check did not run");
+        QCOMPARE(probe.run(), 0);
         QCOMPARE(HistoryReader(path).answers("Ada").size(), std::size_t(4));
-
-        static const QRegularExpression call("^(\\w+)\\(");
-        std::map<QString, int> calls;
-        QStringList steps;
-        for (const QString &line : QString::fromLocal8Bit(bytes(log)).split(u'\n')) {
-            const QString name = call.match(line).captured(1);
-            const int n = name.isEmpty() ? 0 : ++calls[name];
-            if (n > 0 && (!steps.isEmpty() || (name != "execve" && line.contains(path))))
-                steps << name + ':' + QString::number(n);
-        }
+        const QStringList steps = probe.steps(path);
         QVERIFY(steps.size() > 10);
         QSet<int> counts;
-        for (const QString &step : std::as_const(steps)) {
-            run(step.section(u':', 0, 0) + ":signal=SIGKILL:when=" + step.section(u':', 1));
+        for (const QString &step : steps) {
+            probe.killAt(step);
             QCOMPARE(integrity(path), QStringLiteral("ok"));
             const QStringList kept = degrees(HistoryReader(path).answers("Ada"));
             QVERIFY2(kept.mid(0, 3) == QStringList({"1:100", "2:75", "3:50"}), qPrintable(step));

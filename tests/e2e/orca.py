@@ -9,7 +9,6 @@ accessibility bus, a PulseAudio server with a null sink for the speech, openbox 
 import os
 import re
 import shutil
-import signal
 import subprocess
 import sys
 import tempfile
@@ -45,7 +44,7 @@ class Session:
         self.processes.append(process)
         return process
 
-    def stop(self):
+    def down(self):
         for process in reversed(self.processes):
             process.terminate()
             try:
@@ -54,16 +53,18 @@ class Session:
                 process.kill()
                 process.wait()
 
-    def up(self, game, cwd):
+    def announced(self, *command):
+        """Starts a server that writes where it listens to the descriptor {fd}; gives that line."""
         read, write = os.pipe()
-        self.start("Xvfb", "-displayfd", str(write), "-screen", "0", "1280x1024x24", "-dpi", "96", "-nolisten", "tcp",
-                   pass_fds=(write,))
+        self.start(*(part.replace("{fd}", str(write)) for part in command), pass_fds=(write,))
         os.close(write)
-        with os.fdopen(read) as display:
-            self.env["DISPLAY"] = ":" + display.readline().strip()
-        bus = subprocess.run(["dbus-daemon", "--session", "--fork", "--print-address=1", "--print-pid=1"],
-                             env=self.env, capture_output=True, text=True, check=True).stdout.split()
-        self.env["DBUS_SESSION_BUS_ADDRESS"], self.bus_pid = bus[0], int(bus[1])
+        with os.fdopen(read) as line:
+            return line.readline().strip()
+
+    def up(self, game, cwd):
+        self.env["DISPLAY"] = ":" + self.announced("Xvfb", "-displayfd", "{fd}", "-screen", "0", "1280x1024x24", "-dpi", "96",
+                                                   "-nolisten", "tcp")
+        self.env["DBUS_SESSION_BUS_ADDRESS"] = self.announced("dbus-daemon", "--session", "--nofork", "--print-address={fd}")
         self.start("/usr/libexec/at-spi-bus-launcher", "--launch-immediately")
         time.sleep(1)
         self.start("/usr/libexec/at-spi2-registryd", "--use-gnome-session")
@@ -81,10 +82,6 @@ class Session:
         wait_until("Orca is up", lambda: os.path.exists(self.log) and "SPEECH OUTPUT" in read_file(self.log), 60)
         quiet()
         self.game = self.start(os.path.realpath(game), cwd=cwd)
-
-    def down(self):
-        self.stop()
-        os.kill(self.bus_pid, signal.SIGTERM)
 
 
 def read_file(path):
@@ -120,19 +117,12 @@ def quiet(seconds=1.5, most=15):
         time.sleep(0.1)
 
 
-def wait_said(mark, part, timeout=20):
-    """Waits until Orca, after its line number `mark`, has said something holding `part`."""
-    end = time.time() + timeout
-    while time.time() < end and not said_any(spoken()[mark:], part):
-        time.sleep(0.2)
-    quiet()
-    return spoken()[mark:]
-
-
-def key(*keys, settle=1.5, command="key"):
-    """Sends keys (or types a text) with xdotool and returns what Orca said for them."""
-    mark = len(spoken())
+def key(*keys, settle=1.5, command="key", until=None):
+    """Sends keys (or types a text) with xdotool and returns what Orca said for them, once it said `until`."""
+    mark, end = len(spoken()), time.time() + 20
     subprocess.run(["xdotool", command, "--delay", "150"] + list(keys), env=session.env, check=True)
+    while until and time.time() < end and not said_any(spoken()[mark:], until):
+        time.sleep(0.2)
     quiet(settle)
     return spoken()[mark:]
 
@@ -151,6 +141,12 @@ def said_any(said, *parts):
     return any(all(part in line for part in parts) for line in said)
 
 
+def expect(message, keys, *parts, **options):
+    """Sends keys and checks that Orca said each part in some line (a tuple of parts: all in one line)."""
+    said = key(*keys, **options)
+    check(all(said_any(said, *(part if isinstance(part, tuple) else (part,))) for part in parts), message, said)
+
+
 def window_ids(name):
     return subprocess.run(["xdotool", "search", "--onlyvisible", "--name", name], env=session.env,
                           capture_output=True, text=True).stdout.split()
@@ -160,19 +156,13 @@ def play():
     quiet(3)
     said = spoken()
     check(said_any(said, "OK"), "the splash is read with its OK button", said)
-    mark = len(spoken())
-    key("Return")
-    said = wait_said(mark, "Name text")
-    check(said_any(said, "Name text"), "Return on the splash's OK opens the game at the name box", said)
+    expect("Return on the splash's OK opens the game at the name box", ["Return"], "Name text", until="Name text")
     key("Ada", command="type")
-    said = key("Tab")
-    check(said_any(said, "Maximum time for question"), "the time box is read by its label", said)
-    said = key("Down")
-    check(said_any(said, "15"), "Down in the time box says the new limit", said)
-    said = key("alt+Down", "End", "Return", settle=2.5)
-    check(said_any(said, "Maximum time for question", "60"), "a pick from the open list keeps the label", said)
+    expect("the time box is read by its label", ["Tab"], "Maximum time for question")
+    expect("Down in the time box says the new limit", ["Down"], "15")
+    expect("a pick from the open list keeps the label", ["alt+Down", "End", "Return"], ("Maximum time for question", "60"),
+           settle=2.5)
 
-    mark = len(spoken())
     said = key("Tab", "Return", settle=3)
     heading = next((line for line in said if "Find the odd one out" in line), "")
     card = next((i for i, line in enumerate(said) if "Answer 1" in line), None)
@@ -198,10 +188,8 @@ def play():
             break
         said = key("Tab")
     key("Linear E", command="type")
-    said = key("Return", settle=2.5)
-    check(said_any(said, "Linear Equation: Find the odd one out"), "the word list's jump says the new heading", said)
-    said = key("Tab", "Return", settle=2.5)
-    check(said_any(said, "no hint"), "Hints on a question without one says so", said)
+    expect("the word list's jump says the new heading", ["Return"], "Linear Equation: Find the odd one out", settle=2.5)
+    expect("Hints on a question without one says so", ["Tab", "Return"], "no hint", settle=2.5)
 
     time.sleep(11)  # the time bar has had time to be spoken, were it spoken
     before_menu = spoken()
@@ -210,38 +198,25 @@ def play():
     check(not any(line.startswith("notification") for line in before_menu),
           "announcements come without the role word", [line for line in before_menu if "notification" in line])
 
-    said = key("F10")
-    check(said_any(said, "Show me Results") and said_any(said, "Ctrl+R"), "F10 reaches the menu bar, its command said with its key",
-          said)
+    expect("F10 reaches the menu bar, its command said with its key", ["F10"], "Show me Results", "Ctrl+R")
     for command, shortcut in (("Help", "F1"), ("Exit", "Ctrl+Q"), ("Progress", "Ctrl+P")):
-        said = key("Right")
-        check(said_any(said, command) and said_any(said, shortcut), "Right on the menu bar says %s with %s" % (command, shortcut), said)
+        expect("Right on the menu bar says %s with %s" % (command, shortcut), ["Right"], command, shortcut)
     key("Escape")
-    said = key("alt")
-    check(said_any(said, "Show me Results"), "Alt reaches the menu bar", said)
-    mark = len(spoken())
-    key("Right", "Return")
-    said = wait_said(mark, "Vexlor - Help")
-    check(said_any(said, "Vexlor - Help"), "Return on the menu's Help opens the help", said)
+    expect("Alt reaches the menu bar", ["alt"], "Show me Results")
+    expect("Return on the menu's Help opens the help", ["Right", "Return"], "Vexlor - Help", until="Vexlor - Help")
     transient = "".join(subprocess.run(["xprop", "-id", window, "WM_TRANSIENT_FOR"], env=session.env,
                                        capture_output=True, text=True).stdout for window in window_ids("Vexlor - Help"))
     check("window id" in transient, "the viewer is transient for the main window", transient)
     said = key("Escape")
     check(not window_ids("Vexlor - Help"), "Escape closes the viewer", said)
 
-    mark = len(spoken())
-    key("ctrl+r")
-    said = wait_said(mark, "Results read only text")
-    check(said_any(said, "Vexlor - Result") and said_any(said, "Results read only text"),
-          "Ctrl+R shows the results, with the keyboard in their text", said)
-    said = key("Down")
-    check(said_any(said, "Question No."), "caret keys read the results line by line", said)
+    expect("Ctrl+R shows the results, with the keyboard in their text", ["ctrl+r"], "Vexlor - Result",
+           "Results read only text", until="Results read only text")
+    expect("caret keys read the results line by line", ["Down"], "Question No.")
     # Flat review: the current line, then the next ones; Orca is slow to build its review on a busy machine.
     lines = []
     for _ in range(2):
-        mark = len(spoken())
-        key("KP_Up")
-        lines += wait_said(mark, "Question No.", timeout=20)
+        lines += key("KP_Up", until="Question No.")
         if said_any(lines, "Question No.") or said_any(lines, "dash"):
             break
     check(said_any(lines, "Question No.") or said_any(lines, "dash"), "flat review reads the results", lines)

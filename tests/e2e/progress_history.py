@@ -8,35 +8,19 @@ import os
 import re
 import signal
 import sqlite3
-import subprocess
-import sys
 import tempfile
-import time
 
 import pyatspi
 
-from screen_reader import HEADING_END, check, find, find_all, has, press, pump, text_of, wait_for
+from atspi_game import HEADING_END, check, find, find_all, has, heading_of, press, pump, start_game, text_of, wait_for
 
 PLAYER = "Ada History"
 TRIES = 3  # the map and the weakest list weigh the last three tries of each question
 
 
-def start_game(work):
-    game = subprocess.Popen([os.path.realpath(sys.argv[1])], cwd=work, stdout=subprocess.DEVNULL,
-                            stderr=subprocess.DEVNULL,
-                            env=dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", XDG_DATA_HOME=work + "/data"))
-    app = wait_for("the game on the bus", lambda: next(
-        a for a in pyatspi.Registry.getDesktop(0) if a is not None and a.name == "Vexlor"), 60)
-    press(find(wait_for("the splash dialog", lambda: find(app, "dialog", "Vexlor"), 30), "push button", "OK"))
-    main = wait_for("the main window", lambda: next(w for w in app if has(w, pyatspi.STATE_SHOWING)
-                                                     and w.getRoleName() == "frame"), 30)
-    return game, app, main
-
-
 def answer(main, first):
     """Tries the tiles from tile `first` on until one is right; gives the term and the degree the game gave."""
-    heading = wait_for("a question", lambda: next(h for h in [find(main, "heading")] if h.name.endswith(HEADING_END)))
-    term = heading.name[:-len(HEADING_END)]
+    term = heading_of(main).name[:-len(HEADING_END)]
     degree_box = find_all(main, "text", "Degree in this question", False)[0]
     for tries in range(1, 5):
         press(find(main, "push button", "Answer %d" % ((first + tries - 2) % 4 + 1)))
@@ -50,32 +34,22 @@ def answer(main, first):
     check(False, "no tile was right for %r" % term)
 
 
+def next_question(main):
+    before = find(main, "heading").name
+    press(find(main, "push button", "Next Question"))
+    wait_for("the next question", lambda: find(main, "heading").name != before)
+
+
 def play_series(main, answers, first_tiles):
     """Starts a series and answers one question per entry of `first_tiles`, moving on after each but the last."""
-    name_box = wait_for("the name box", lambda: find(main, "text", "Name"), 30)
-    name_box.queryEditableText().setTextContents(PLAYER)
+    wait_for("the name box", lambda: find(main, "text", "Name"), 30).queryEditableText().setTextContents(PLAYER)
     press(find(main, "push button", "Start"))
-    played = []
+    answers.append([])
     for number, first in enumerate(first_tiles):
         if number:
-            heading_before = find(main, "heading").name
-            press(find(main, "push button", "Next Question"))
-            wait_for("the next question", lambda: find(main, "heading").name != heading_before)
-        played.append(answer(main, first))
-    answers.append(played)
-    print("series %d: %r" % (len(answers), played), flush=True)
-
-
-def expected_mastery(series, numbers):
-    by_term = {}
-    for played in series:
-        for term, degree in played:
-            by_term.setdefault(term, []).append(degree)
-    out = {}
-    for term, degrees in by_term.items():
-        recent = degrees[-TRIES:]
-        out[term] = (numbers[term], sum(recent) / len(recent), len(recent))
-    return out
+            next_question(main)
+        answers[-1].append(answer(main, first))
+    print("series %d: %r" % (len(answers), answers[-1]), flush=True)
 
 
 def rounded(value):
@@ -87,13 +61,15 @@ def read_progress(app, main, series):
     press(find(find(main, "menu bar"), "menu item", "Progress"))
     window = wait_for("the Progress window", lambda: next(w for w in app if w.name == "Progress"
                                                            and has(w, pyatspi.STATE_SHOWING)), 30)
-    everyone = wait_for("the All players box", lambda: find(window, "check box", "All players"))
-    everyone.queryAction().doAction(0)
+    wait_for("the All players box", lambda: find(window, "check box", "All players")).queryAction().doAction(0)
     wait_for("all players shown", lambda: find(window, "label", "All players"))
 
-    mastery = expected_mastery(series, numbers)
-    map_ = find(window, None, "Mastery of each question")
-    cells = [cell.name for cell in map_]
+    by_term = {}
+    for term, degree in (pair for played in series for pair in played):
+        by_term.setdefault(term, []).append(degree)
+    # term: (question number, average, tries) over its last TRIES tries
+    mastery = {term: (numbers[term], sum(d[-TRIES:]) / len(d[-TRIES:]), len(d[-TRIES:])) for term, d in by_term.items()}
+    cells = [cell.name for cell in find(window, None, "Mastery of each question")]
     check(len(cells) == 100, "the map has %d cells" % len(cells))
     for term, (number, average, tries) in mastery.items():
         want = "%d %s: %d %% over the last %d %s" % (number, term, rounded(average), tries, "try" if tries == 1 else "tries")
@@ -102,9 +78,8 @@ def read_progress(app, main, series):
     unasked = [name for n, name in enumerate(cells, 1) if n not in asked and not name.endswith(": never asked")]
     check(not unasked, "cells of questions never asked read %r" % unasked)
 
-    plot = find(window, None, "Series averages over time")
     averages = [rounded(sum(d for _, d in played) / len(played)) for played in series]
-    summary = plot.description
+    summary = find(window, None, "Series averages over time").description
     match = re.fullmatch(r"(\d+) series from .+ to .+\. First average (\d+) %, last (\d+) %, best (\d+) % on .+\.", summary)
     check(match and [int(g) for g in match.groups()] == [len(series), averages[0], averages[-1], max(averages)],
           "the trend reads %r for averages %r" % (summary, averages))
@@ -114,42 +89,36 @@ def read_progress(app, main, series):
     want = ["%d %s: %d %% over %d %s" % (n, term, rounded(avg), tries, "try" if tries == 1 else "tries")
             for term, (n, avg, tries) in ranked]
     check(weakest == want, "the weakest list reads %r, not %r" % (weakest, want))
-    return len(cells), summary
+    return summary
 
 
 def main():
     with tempfile.TemporaryDirectory() as work:
         series = []
         # A series runs from "Start" to the end of the game: two played and left by Exit, a third killed.
-        for first_tiles in ([1, 2, 3], [4, 3]):
-            game, app, window = start_game(work)
+        for first_tiles in ([1, 2, 3], [4, 3], [2, 1]):
+            game, app, window = start_game(work, 60)
             try:
                 play_series(window, series, first_tiles)
-                press(find(find(window, "menu bar"), "menu item", "Exit"))
-                check(game.wait(20) == 0, "the game did not end well after Exit")
+                if len(series) < 3:
+                    press(find(find(window, "menu bar"), "menu item", "Exit"))
+                    check(game.wait(20) == 0, "the game did not end well after Exit")
+                else:  # a question on show, and the game killed before it is answered
+                    next_question(window)
+                    pump(1.5)  # the answers given are written within milliseconds; the one on show is not
+                    game.send_signal(signal.SIGKILL)
+                    game.wait(10)
             finally:
                 game.kill()
-        game, app, window = start_game(work)
-        try:
-            play_series(window, series, [2, 1])
-            # A question on show, and the game killed before it is answered.
-            heading_before = find(window, "heading").name
-            press(find(window, "push button", "Next Question"))
-            wait_for("the question in progress", lambda: find(window, "heading").name != heading_before)
-            pump(1.5)  # the answers given are written within milliseconds; the one on show is not
-            game.send_signal(signal.SIGKILL)
-            game.wait(10)
-        finally:
-            game.kill()
         files = [os.path.join(d, f) for d, _, fs in os.walk(work + "/data") for f in fs if f == "history.sqlite"]
         check(len(files) == 1, "history files under the scratch data folder: %r" % files)
         with sqlite3.connect("file:%s?mode=ro" % files[0], uri=True) as db:
             kept = db.execute("SELECT count(*) FROM answer").fetchone()[0]
         check(kept == sum(map(len, series)), "%d answers kept of %d given" % (kept, sum(map(len, series))))
 
-        game, app, window = start_game(work)
+        game, app, window = start_game(work, 60)
         try:
-            cells, summary = read_progress(app, window, series)
+            summary = read_progress(app, window, series)
         finally:
             game.kill()
             game.wait(10)

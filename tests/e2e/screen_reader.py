@@ -3,23 +3,14 @@
 """Plays the real game as a blind player does, through what a screen reader reads, offers and sends:
     xvfb-run -a dbus-run-session -- python3 screen_reader.py build/bin/vexlor
 """
-import os
-import subprocess
-import sys
 import tempfile
-import time
 
 import pyatspi
-from gi.repository import GLib
 
-HEADING_END = ": Find the odd one out"
+from atspi_game import HEADING_END, check, find, find_all, has, heading_of, press, pump, start_game, text_of, wait_for
+
 KEY_TAB, KEY_RETURN, KEY_KP_ENTER, KEY_HOME, KEY_DOWN = 0xFF09, 0xFF0D, 0xFF8D, 0xFF50, 0xFF54
 events = []  # (type, role, name, data) of every event a screen reader gets
-
-
-def check(condition, message):
-    if not condition:
-        sys.exit("FAIL: " + message)
 
 
 def record(event):
@@ -29,59 +20,11 @@ def record(event):
         pass
 
 
-def pump(seconds):
-    context, end = GLib.MainContext.default(), time.time() + seconds
-    while time.time() < end:
-        while context.pending():
-            context.iteration(False)
-        time.sleep(0.02)
-
-
-def wait_for(what, probe, timeout=10):
-    end = time.time() + timeout
-    while time.time() < end:
-        try:
-            found = probe()
-        except Exception:  # objects come and go while windows change
-            found = None
-        if found:
-            return found
-        pump(0.1)
-    check(False, "timed out waiting for " + what)
-
-
 def hear(since, what, *parts, timeout=10):
     """Waits for a notification after event number `since` whose text holds every part."""
     wait_for(what + " announced", lambda: any(kind == "object:state-changed:showing" and role == "notification"
                                               and all(part in name for part in parts)
                                               for kind, role, name, _ in events[since:]), timeout)
-
-
-def has(node, state):
-    return node.getState().contains(state)
-
-
-def find_all(node, role=None, name=None, showing=True):
-    found = []
-    for child in node or ():
-        if child is not None and role in (None, child.getRoleName()) and name in (None, child.name) \
-                and (not showing or has(child, pyatspi.STATE_SHOWING)):
-            found.append(child)
-        found += find_all(child, role, name, showing)
-    return found
-
-
-def find(node, role=None, name=None):
-    return next(iter(find_all(node, role, name)), None)
-
-
-def press(node):
-    action = node.queryAction()
-    action.doAction([action.getName(i) for i in range(action.nActions)].index("Press"))
-
-
-def text_of(node):
-    return node.queryText().getText(0, -1).strip()
 
 
 def lines_of(node):
@@ -103,17 +46,8 @@ def key(keysym, until=lambda: False, most=1):
         pump(0.1)
 
 
-def play(game):
-    app = wait_for("the game on the bus", lambda: next(
-        a for a in pyatspi.Registry.getDesktop(0) if a is not None and a.name == "Vexlor"), 20)
-    splash = wait_for("the splash dialog", lambda: find(app, "dialog", "Vexlor"))
-    texts = [label.name for label in find_all(splash, "label")]
-    check("Thank you for using Vexlor" in texts and any("odd answer" in t for t in texts), "splash texts: %r" % texts)
-    press(find(splash, "push button", "OK"))
-
+def play(game, app, main):
     # The start panel: focus in the name box, the covered controls out of reach.
-    main = wait_for("the main window", lambda: next(w for w in app if has(w, pyatspi.STATE_SHOWING)
-                                                     and w.getRoleName() == "frame"))
     name_box = wait_for("the name box", lambda: find(main, "text", "Name"))
     wait_for("focus in the name box", lambda: has(name_box, pyatspi.STATE_FOCUSED))
     tiles = [find(main, "push button", "Answer %d" % t) for t in range(1, 5)]
@@ -124,12 +58,10 @@ def play(game):
     key(KEY_TAB)
     wait_for("focus on the time choice", lambda: has(find(main, "combo box"), pyatspi.STATE_FOCUSED))
     key(KEY_DOWN)  # its first entry: 15 seconds
-    mark = len(events)
     press(find(main, "push button", "Start"))
 
     # The question, set up on the game's own event loop: its heading, announced, and four cards.
-    heading = wait_for("the heading with its term", lambda: next(
-        h for h in [find(main, "heading")] if h.name.endswith(HEADING_END)))
+    heading = heading_of(main)
     term = heading.name[:-len(HEADING_END)]
     wait_for("focus on the first tile", lambda: has(tiles[0], pyatspi.STATE_FOCUSED))
     group = tiles[0].parent
@@ -203,10 +135,9 @@ def play(game):
 if __name__ == "__main__":
     for kind in ("object:state-changed:showing", "object:text-changed:insert", "object:property-change:accessible-name"):
         pyatspi.Registry.registerEventListener(record, kind)
-    with tempfile.TemporaryDirectory() as work, subprocess.Popen(
-            [os.path.realpath(sys.argv[1])], cwd=work, env=dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1"),
-            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL) as game:
+    with tempfile.TemporaryDirectory() as work:
+        game, app, main = start_game(work)
         try:
-            play(game)
+            play(game, app, main)
         finally:
             game.kill()

@@ -9,6 +9,13 @@
 
 #include <QList>
 
+// The whole-number average the quiz shows: exact halves to the even neighbour, by integer arithmetic.
+inline int evenRoundedAverage(long long degreeSum, int count)
+{
+    const long long q = degreeSum / count, twice = 2 * (degreeSum % count);
+    return static_cast<int>(q + ((twice > count || (twice == count && q % 2 != 0)) ? 1 : 0));
+}
+
 // A quiz with a scripted clock and random source, played through its one door.
 // An empty random queue gives U = 0, rotation 1.
 struct Game {
