@@ -26,7 +26,12 @@
 namespace {
 
 QString binDir() { return QCoreApplication::applicationDirPath(); }
-QString fileName(int index) { return QLatin1String(kCueFileNames[index].data(), qsizetype(kCueFileNames[index].size())); }
+// The wave of each player, MMControl1 to MMControl11.
+QString fileName(int index)
+{
+    return QStringList{"tri1.wav", "right1.wav", "help1.wav", "vb.wav", "b.wav", "suf.wav",
+                       "g.wav", "vg.wav", "wo.wav", "ex.wav", "Alarm.wav"}.at(index);
+}
 QByteArray readFile(const QString &path) { QFile f(path); return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray(); }
 QByteArray wave(int index) { return readFile(binDir() + u'/' + fileName(index)); }
 bool writeFile(const QString &path, const QByteArray &bytes) { QFile f(path); return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size(); }
