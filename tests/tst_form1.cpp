@@ -6,21 +6,27 @@
 #include "Form1.h"
 #include "Form2.h"
 #include "FrmSplash.h"
+#include "HistoryReader.h"
+#include "HistoryWriter.h"
 #include "KeyboardPlay.h"
-#include "LetterSpacedAccessible.h"
 #include "KeptTextSurface.h"
+#include "LetterSpacedAccessible.h"
+#include "MasteryMap.h"
 #include "PictureStore.h"
+#include "ProgressWindow.h"
 #include "QuestionBank.h"
 #include "Rating.h"
 #include "RecordingCues.h"
 #include "ResultRows.h"
 #include "ScriptedClock.h"
+#include "TrendPlot.h"
 #include "WordList.h"
 
 #include <QAbstractItemView>
 #include <QAccessible>
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
 #include <QDir>
@@ -50,7 +56,8 @@
 #include <cmath>
 #include <memory>
 
-// The windows as a player meets them, by mouse or keyboard alone, every text whole in its control.
+// The windows as a player meets them, by mouse or keyboard alone, every text whole in its control, and
+// the progress window on a real history file.
 // Runs again with DejaVu alone (FONTCONFIG_FILE set) and on small screens (everyWindowReachable).
 class TestForm1 : public QObject {
     Q_OBJECT
@@ -180,9 +187,36 @@ private:
         QTest::mouseClick(control("Command2"), Qt::LeftButton);
     }
 
+    // A history file under the window, holding a series of the given answers for each player.
+    void useHistory(const std::vector<std::pair<QString, std::vector<AnswerRecord>>> &series = {})
+    {
+        m_historyDir = std::make_unique<QTemporaryDir>();
+        m_history = std::make_unique<HistoryWriter>(m_historyDir->filePath("history.sqlite"));
+        m_history->start();
+        m_form->setHistory(m_history.get());
+        for (const auto &[player, answers] : series) {
+            m_history->seriesStarted(player, 30);
+            for (const AnswerRecord &answer : answers)
+                m_history->questionEnded(answer);
+        }
+        QVERIFY(m_history->waitIdle(10000));
+    }
+    static AnswerRecord rightAt(int question, int degree)
+    {
+        return {question, AnswerOutcome::Right, double(degree), (100 - degree) / 25, 4, false};
+    }
+    ProgressWindow *openProgress()
+    {
+        control<QAction>("mprogress")->trigger();
+        auto *progress = m_form->findChild<ProgressWindow *>();
+        return QTest::qWaitForWindowExposed(progress) ? progress : nullptr;
+    }
+
     ScriptedClock m_clock{12 * 3600};  // noon: the first question is 11, its odd card on tile 2
     FixedSeedRandom m_random;
     RecordingCues m_cues;
+    std::unique_ptr<QTemporaryDir> m_historyDir;
+    std::unique_ptr<HistoryWriter> m_history;
     std::unique_ptr<Form1> m_form;
 
 private slots:
@@ -192,7 +226,12 @@ private slots:
         m_form->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_form.get()));
     }
-    void cleanup() { m_form.reset(); }
+    void cleanup()
+    {
+        m_form.reset();
+        m_history.reset();
+        m_historyDir.reset();
+    }
 
     // Places in pixels from the form's twips (15 to the pixel, rounded), and texts.
     void layout_data()
@@ -280,10 +319,13 @@ private slots:
         QCOMPARE(unfit(m_form.get()), QString());
     }
 
-    // A wrong and a right answer, the results table, Next Question and Restart on the real widgets.
+    // A wrong and a right answer, the results table, Next Question and Restart on the real widgets, each
+    // answer in the history file as it was given.
     void playOneQuestion()
     {
-        start();
+        useHistory();
+        const QString player = QStringLiteral("<b>Ada</b> \"O'Neil\"");
+        start(player);
         QVERIFY(control("List1")->isEnabled() && control("Command3")->isVisible() && control("Command4")->isVisible());
         QTRY_COMPARE_WITH_TIMEOUT(control<QProgressBar>("ProgressBar1")->value(), 1, 1500);
         QCOMPARE(QAccessible::queryAccessibleInterface(control("ProgressBar1"))->text(QAccessible::Name), "Time used");
@@ -329,9 +371,20 @@ private slots:
         QCOMPARE(text("Text3"), QString());
         QVERIFY(tile(1)->isEnabled());
         // After Restart the answer given before it is gone.
+        const int left = m_form->quiz().state().CurrentQuestion;
         QTest::mouseClick(control("Command3"), Qt::LeftButton);
         QCOMPARE(tableRows(), QStringList{QStringLiteral("  001 has no answer.")});
         delete viewer();
+        QVERIFY(m_history->waitIdle(10000));
+        const std::vector<AnswerRow> rows = HistoryReader(m_history->path()).answers(std::nullopt);
+        QCOMPARE(rows.size(), std::size_t(2));
+        QCOMPARE(rows[0].player, player);
+        QCOMPARE(rows[0].question, 11);
+        QCOMPARE(rows[0].degree, std::optional<double>(75));
+        QCOMPARE(rows[0].wrongClicks, 1);
+        QCOMPARE(rows[1].question, left);
+        QCOMPARE(rows[1].outcome, AnswerOutcome::Left);
+        QCOMPARE(rows[1].maxSeconds, 30);
 
         // Exit in a folder that is gone: the player reads why there is no report. The game's end
         // leaves the event loop this test runs.
@@ -548,6 +601,75 @@ private slots:
         QTest::keyClicks(list, QStringLiteral("Simple B"));
         QCOMPARE(list->currentItem()->text(), QStringLiteral("Simple Beam"));
         QCOMPARE(m_form->quiz().state().QuestionCount, 2);
+    }
+
+    // The progress window's map, its words and the weakest list, for the player named and for all; it is a
+    // dialog (so the desktop keeps it over the game) and Escape closes it.
+    void progressMapAndWeakest()
+    {
+        useHistory({{"Ada", {rightAt(5, 100), rightAt(5, 100), rightAt(8, 25), {9, AnswerOutcome::TimedOut, 0, 0, 32, true}}},
+                    {"Bo", {rightAt(8, 100), rightAt(20, 50)}}});
+        QTest::keyClicks(control("Text7"), "Ada");
+        ProgressWindow *progress = openProgress();
+        QVERIFY(progress && progress->parentWidget() == m_form.get() && progress->windowType() == Qt::Dialog);
+        const std::vector<QString> &term = m_form->quiz().state().Term;
+        const struct { int question; std::optional<double> average; QString words; } cells[] = {
+            {5, 100, QStringLiteral("5 %1: 100 % over the last 2 tries").arg(term[5])},
+            {8, 25, QStringLiteral("8 %1: 25 % over the last 1 try").arg(term[8])},
+            {9, 0, QString()},
+            {20, std::nullopt, QStringLiteral("20 %1: never asked").arg(term[20])},
+        };
+        // A screen reader finds each cell as a child of the map, by index and by place, under the same words.
+        QAccessibleInterface *map = QAccessible::queryAccessibleInterface(progress->map());
+        QCOMPARE(map->childCount(), 100);
+        for (const auto &cell : cells) {
+            QCOMPARE(progress->map()->cellColour(cell.question), MasteryMap::colourFor(cell.average));
+            if (!cell.words.isEmpty())
+                QCOMPARE(progress->map()->cellText(cell.question), cell.words);
+            QAccessibleInterface *child = map->child(cell.question - 1);
+            QCOMPARE(child->text(QAccessible::Name), progress->map()->cellText(cell.question));
+            QCOMPARE(map->indexOfChild(child), cell.question - 1);
+            QCOMPARE(map->childAt(child->rect().center().x(), child->rect().center().y()), child);
+        }
+        QTest::keyClick(progress->map(), Qt::Key_Down);  // the arrows walk the cells, ten to a row
+        QTest::keyClick(progress->map(), Qt::Key_Right);
+        QCOMPARE(progress->map()->currentCell(), 12);
+        QVERIFY(MasteryMap::colourFor(0) != MasteryMap::colourFor(100) && MasteryMap::colourFor(std::nullopt) != MasteryMap::colourFor(50));
+        QCOMPARE(progress->weakest()->count(), 3);
+        QVERIFY(progress->weakest()->item(0)->text().startsWith("9 ") && progress->weakest()->item(1)->text().startsWith("8 "));
+        QVERIFY(progress->plot()->accessibleDescription().startsWith("1 series, on "));
+        progress->findChild<QCheckBox *>()->setChecked(true);  // all players
+        QCOMPARE(progress->map()->cellColour(8), MasteryMap::colourFor((25 + 100) / 2.0));
+        QCOMPARE(progress->map()->cellColour(20), MasteryMap::colourFor(50));
+        QVERIFY(progress->plot()->accessibleDescription().startsWith("2 series from "));
+        QTest::keyClick(progress, Qt::Key_Escape);
+        QVERIFY(!progress->isVisible());
+    }
+
+    // A weak question chosen in the progress window is presented as the word list presents it, and only when it would.
+    void progressChoiceThroughTheWordListsGate_data()
+    {
+        QTest::addColumn<bool>("started");
+        QTest::newRow("before Start: nothing happens") << false;
+        QTest::newRow("after Start: presented") << true;
+    }
+    void progressChoiceThroughTheWordListsGate()
+    {
+        QFETCH(bool, started);
+        useHistory({{QString(), {rightAt(42, 25)}}});
+        if (started)
+            start();
+        const QuizState &state = m_form->quiz().state();
+        const int countBefore = state.QuestionCount;
+        const QString heading = control<QLabel>("Label1")->text();
+        QListWidget *weakest = openProgress()->weakest();
+        QCOMPARE(weakest->currentItem()->data(Qt::UserRole).toInt(), 42);
+        weakest->setFocus();
+        QTest::keyClick(weakest, Qt::Key_Return);
+        QCOMPARE(state.QuestionCount, countBefore + int(started));
+        QCOMPARE(control<QLabel>("Label1")->text(), started ? state.Term[42] + ": Find the odd one out" : heading);
+        const QList<QListWidgetItem *> chosen = control<QListWidget>("List1")->selectedItems();
+        QCOMPARE(chosen.isEmpty() ? QString() : chosen.first()->text(), started ? state.Term[42] : QString());
     }
 
     // Each question's term in the list, heading, hint and right-answer message, and the degree lines.
