@@ -314,6 +314,7 @@ private slots:
         QVERIFY(control("List1")->isEnabled() && control("Command3")->isVisible() && control("Command4")->isVisible());
         QTRY_COMPARE_WITH_TIMEOUT(control<QProgressBar>("ProgressBar1")->value(), 1, 1500);
         QCOMPARE(QAccessible::queryAccessibleInterface(control("ProgressBar1"))->text(QAccessible::Name), "Time used");
+        QCOMPARE(QAccessible::queryAccessibleInterface(control("ProgressBar1"))->parent()->role(), QAccessible::StatusBar);
         QVERIFY(evenFaces(m_form.get()));
         // A screen reader hears the new heading with the first tile, which has the keyboard, then only
         // what a click wrote.
@@ -433,7 +434,6 @@ private slots:
         QAccessibleInterface *tile3 = QAccessible::queryAccessibleInterface(tile(3));
         QVERIFY(tile3->role() == QAccessible::Button && tile3->text(QAccessible::Name) == "Answer 3");
         QCOMPARE(tile3->text(QAccessible::Description), store.description(4 * (m_form->quiz().state().CurrentQuestion - 1) + 3));
-        QVERIFY(!tile3->text(QAccessible::Description).isEmpty());
 
         QTest::keyClick(tile(1), Qt::Key_Tab);
         QTest::keyClick(tile(2), Qt::Key_Enter, Qt::KeypadModifier);  // right
