@@ -88,7 +88,9 @@ void fit(QWidget *window, Placement placement)
     if (!fits)
         scrollContent(window, natural, natural.boundedTo(room));
     if (placement == Placement::Centred || !fits) {
-        QPoint topLeft = available.center() - QRect(QPoint(0, 0), window->size()).center();
+        // A window's position is its frame's, so the frame is centred with it.
+        const QSize framed = window->size() + frameAllowance(window);
+        QPoint topLeft = available.center() - QRect(QPoint(0, 0), framed).center();
         topLeft.setX(std::max(topLeft.x(), available.left()));
         topLeft.setY(std::max(topLeft.y(), available.top()));
         window->move(topLeft);

@@ -2,7 +2,7 @@
 # SPDX-FileCopyrightText: 2026 Quelro Programs
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Plays the real game as a player would, then checks the report it left and what the viewer was handed.
-#   play_through.sh VEXLOR_EXECUTABLE SOURCE_DIR     (under xvfb-run; needs xdotool and imagemagick)
+#   play_through.sh VEXLOR_EXECUTABLE SOURCE_DIR     (under xvfb-run; needs xdotool, imagemagick, openbox and xprop)
 source_dir=$(realpath "$2")
 source "$(dirname "$(realpath "$0")")/game.sh"
 shot() { import -window root "$work/screen.png"; }
@@ -27,31 +27,16 @@ answer_by_trying() {
     fail "no tile took the answer"
 }
 
-# Asks a window to close as a desktop's close command does (WM_DELETE_WINDOW), through libX11.
-close_window() {
-    python3 - "$1" <<'PY'
-import ctypes, sys
-x = ctypes.CDLL("libX11.so.6")
-x.XOpenDisplay.restype = ctypes.c_void_p
-x.XInternAtom.restype = ctypes.c_ulong
-x.XInternAtom.argtypes = [ctypes.c_void_p, ctypes.c_char_p, ctypes.c_int]
-x.XSendEvent.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.c_int, ctypes.c_long, ctypes.c_void_p]
-x.XFlush.argtypes = [ctypes.c_void_p]
-display, window = x.XOpenDisplay(None), int(sys.argv[1])
-event = (ctypes.c_long * 24)()  # an XClientMessageEvent: type, serial, send_event, display, window, type, format, data
-event[0], event[4] = 33, window  # ClientMessage
-event[5], event[6] = x.XInternAtom(display, b"WM_PROTOCOLS", 0), 32
-event[7] = x.XInternAtom(display, b"WM_DELETE_WINDOW", 0)
-x.XSendEvent(display, window, 0, 0, event)
-x.XFlush(display)
-PY
-}
-
-# Closed by the desktop, the splash ends the program: "OK" is the only way into the game.
+# Closed by the desktop (Alt+F4 in openbox), the splash ends the program: "OK" is the only way into the game.
 "$vexlor" > "$work/game.log" 2>&1 &
 pid=$!
-close_window "$(window_of_size 560)"
+splash=$(window_of_size 560)
+openbox > /dev/null 2>&1 &
+wm=$!
+for _ in $(seq 1 50); do xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id" && break; sleep 0.1; done
+xdotool windowactivate --sync "$splash" key alt+F4 2> /dev/null
 for _ in $(seq 1 50); do kill -0 $pid 2> /dev/null || break; sleep 0.1; done
+kill $wm && wait $wm 2> /dev/null || true
 kill -0 $pid 2> /dev/null && fail "the game ran on after its splash was closed"
 wait $pid || fail "the game ended badly after its splash was closed"
 
