@@ -288,11 +288,8 @@ private slots:
         const QString path = dir.filePath(ReportFile::kName);
         const QByteArray older(5000, 'o'), newer = LocaleEncoding::encode(resultsReportText(afterStart()));
         QVERIFY(putFile(aside.filePath("newer"), newer));
-        const StraceProbe probe{{"--probe", dir.path(), aside.filePath("newer")}, aside.filePath("trace.log"), [&] {
-                                    for (const QString &name : QDir(dir.path()).entryList(QDir::Files | QDir::Hidden))
-                                        QFile::remove(dir.filePath(name));
-                                    putFile(path, older);
-                                }};
+        const StraceProbe probe{{"--probe", dir.path(), aside.filePath("newer")}, aside.filePath("trace.log"),
+                                [&] { onlyFile(path, older); }};
         if (probe.strace.isEmpty())
             QSKIP("strace is not installed; the kill check did not run");
 
