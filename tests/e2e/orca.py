@@ -158,7 +158,7 @@ def play():
     check(said_any(said, "OK"), "the splash is read with its OK button", said)
     expect("Return on the splash's OK opens the game at the name box", ["Return"], "Name text", until="Name text")
     key("Ada", command="type")
-    expect("the time box is read by its label", ["Tab"], "Maximum time for question")
+    expect("the time box is read by its label and the time it shows", ["Tab"], "Maximum time for question", "30 seconds")
     expect("Down in the time box says the new limit", ["Down"], "15")
     expect("a pick from the open list keeps the label", ["alt+Down", "End", "Return"], ("Maximum time for question", "60"),
            settle=2.5)
