@@ -111,6 +111,7 @@ private:
     void arrow(const CardCommand &c);
     void path(const CardCommand &c);
     void grid(const CardCommand &c);
+    void guideLine(const CardCommand &c, const VerbInfo &info);
     void arrowHead(QPointF from, QPointF tip);
     void support(const CardCommand &c);
     void moment(const CardCommand &c);
@@ -258,13 +259,7 @@ void CardPainter::run(const CardCommand &c)
         break;
     case Verb::Vline:
     case Verb::Hline:
-        if (!m_hasAxes)
-            fail(c, QStringLiteral("'%1' needs 'axes' first").arg(QStringView(info.name)));
-        setPen(1, Qt::DashLine);
-        if (c.verb == Verb::Vline)
-            m_out->drawLine(toPlot(c.numbers[0], m_yMin), toPlot(c.numbers[0], m_yMax));
-        else
-            m_out->drawLine(toPlot(m_xMin, c.numbers[0]), toPlot(m_xMax, c.numbers[0]));
+        guideLine(c, info);
         break;
     case Verb::Grid:
         grid(c);
@@ -305,6 +300,18 @@ void CardPainter::path(const CardCommand &c)
     if (c.verb == Verb::Fill)
         m_out->setBrush(m_ink);
     m_out->drawPolygon(points);
+}
+
+// A dashed line across the plot at one x (vline) or one y (hline).
+void CardPainter::guideLine(const CardCommand &c, const VerbInfo &info)
+{
+    if (!m_hasAxes)
+        fail(c, QStringLiteral("'%1' needs 'axes' first").arg(QStringView(info.name)));
+    setPen(1, Qt::DashLine);
+    if (c.verb == Verb::Vline)
+        m_out->drawLine(toPlot(c.numbers[0], m_yMin), toPlot(c.numbers[0], m_yMax));
+    else
+        m_out->drawLine(toPlot(m_xMin, c.numbers[0]), toPlot(m_xMax, c.numbers[0]));
 }
 
 void CardPainter::grid(const CardCommand &c)
