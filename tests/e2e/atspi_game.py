@@ -71,6 +71,7 @@ def heading_of(main):
 
 def start_game(work, timeout=20):
     """Starts the game in `work` (its history there too), checks the splash's texts and presses its OK."""
+    wait_for("the accessibility registry", lambda: pyatspi.Registry.getDesktop(0) is not None)
     game = subprocess.Popen([os.path.realpath(sys.argv[1])], cwd=work, stdout=subprocess.DEVNULL,
                             stderr=subprocess.DEVNULL,
                             env=dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", XDG_DATA_HOME=work + "/data"))
