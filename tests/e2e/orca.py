@@ -3,8 +3,7 @@
 """Plays the real game with the Orca screen reader listening, keys sent with xdotool alone, and checks what
 Orca says (its debug log's SPEECH OUTPUT lines). Everything runs privately: a virtual screen, a session and an
 accessibility bus, a PulseAudio server with a null sink for the speech, openbox and Orca with its own settings.
-    python3 orca.py build/bin/vexlor             the checks
-    python3 orca.py build/bin/vexlor --measure   how long Orca takes to read a question's heading and cards
+    python3 orca.py build/bin/vexlor
 """
 import os
 import re
@@ -34,8 +33,14 @@ class Session:
         self.env = dict(os.environ, HOME=os.path.join(work, "home"), XDG_RUNTIME_DIR=os.path.join(work, "run"),
                         XDG_CONFIG_HOME=os.path.join(work, "home", ".config"), NO_AT_BRIDGE="0",
                         QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", GTK_MODULES="", LC_ALL="C.UTF-8")
-        for folder in (self.env["HOME"], self.env["XDG_RUNTIME_DIR"]):
+        for folder in (self.env["HOME"], self.env["XDG_RUNTIME_DIR"], os.path.join(work, "bin")):
             os.makedirs(folder, mode=0o700)
+        # A stand-in text viewer that writes down what it is handed.
+        self.handed = os.path.join(work, "handed")
+        with open(os.path.join(work, "bin", "xdg-open"), "w") as viewer:
+            viewer.write('#!/bin/sh\necho "$@" > "%s"\n' % self.handed)
+        os.chmod(os.path.join(work, "bin", "xdg-open"), 0o700)
+        self.env["PATH"] = os.path.join(work, "bin") + os.pathsep + self.env["PATH"]
         self.log = os.path.join(work, "orca.log")
 
     def start(self, *command, **kwargs):
@@ -225,31 +230,23 @@ def play():
     said = key("Escape")
     check(close and not window_ids("Vexlor - Result"), "the viewer's Close is reachable, Escape closes it", said)
 
-
-def measure():
-    """Times the speech-dispatcher voice Orca uses (espeak-ng at Orca's rate) saying what Orca says when a question
-    comes up and each card gets the keyboard, for the questions whose cards have the longest descriptions."""
-    rate = re.findall(r"SD rate (-?\d+)", read_file(session.log))
-    rate = rate[-1] if rate else "0"
-    source = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "assets", "cards")
-    questions = []
-    for name in sorted(os.listdir(source)):
-        text = read_file(os.path.join(source, name))
-        term, cards = re.search(r"^# (.*?):", text, re.MULTILINE), re.findall(r'^card "(.*)"', text, re.MULTILINE)
-        questions.append((sum(map(len, cards)), name, term.group(1) if term else name, cards))
-    # espeak-ng writes each utterance at the words a minute speech-dispatcher gives Orca's rate (170 to 449).
-    words_per_minute = str(round(170 + (449 - 170) * max(0, int(rate)) / 100))
-    for _, name, term, cards in sorted(questions, reverse=True)[:2]:
-        parts = [term + ": Find the odd one out heading"]
-        parts += ["Answer %d push button. %s" % (k, card) for k, card in enumerate(cards, 1)]
-        seconds = 0.0
-        for part in parts:
-            wave = os.path.join(session.work, "utterance.wav")
-            subprocess.run(["espeak-ng", "-v", "en-us", "-s", words_per_minute, "-w", wave, part], check=True)
-            seconds += os.path.getsize(wave) / (22050 * 2)
-        print("%s: heading and four cards take %.1f s of speech (espeak-ng at %s words a minute)" %
-              (name, seconds, words_per_minute))
-        sys.stdout.flush()
+    # The question jumped to runs out of its 60 seconds; then the Exit button ends the series.
+    end = time.time() + 90
+    while time.time() < end and not said_any(spoken(), "You have got 0 % in this question."):
+        time.sleep(0.5)
+    check(said_any(spoken(), "You have got 0 % in this question."), "the time-out is spoken", spoken()[-5:])
+    for _ in range(15):
+        said = key("Tab")
+        if said_any(said, "Exit push button"):
+            break
+    key("Return", settle=0.5)
+    try:
+        ended = session.game.wait(15) == 0
+    except subprocess.TimeoutExpired:
+        ended = False
+    handed = read_file(session.handed).split() if os.path.exists(session.handed) else []
+    check(ended and handed == ["VexlorOut.txt"] and os.path.exists(os.path.join(session.work, handed[0])),
+          "Exit writes the report, hands it to the viewer and ends the game", said + handed)
 
 
 def main():
@@ -262,7 +259,7 @@ def main():
         session = Session(work)
         try:
             session.up(sys.argv[1], work)
-            (measure if "--measure" in sys.argv else play)()
+            play()
         finally:
             session.down()
             if failures or os.environ.get("VEXLOR_KEEP_ORCA_LOG"):
