@@ -35,7 +35,6 @@
 #include <QListWidget>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QMenuBar>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPointer>
@@ -389,26 +388,16 @@ private slots:
         QCOMPARE(warning, "The report VexlorOut.txt could not be written: the folder it belongs in has been deleted.");
     }
 
-    // A keyboard player with a screen reader. The keyboard starts in the name box; a changed time is spoken;
-    // Return presses Start, and the first tile takes the keyboard, its frame shown as a key moved it there,
-    // under the heading, heard once with the card. The tiles lead the tab order; Space, clicks and keypad
-    // Enter answer; the locked tile hands the keyboard to "Next Question", and that to the new first tile.
-    // A missing hint is spoken, the rating read as words; F10 and Alt reach the menu, F1 and Ctrl+R the
-    // viewer, which Escape closes; neither the word list nor the viewer hold on to what is gone.
-    void keyboardWithScreenReader()
+    // A keyboard player; what a screen reader says of it, Orca's own test hears. The keyboard starts in the
+    // name box; Return presses Start, and the first tile takes the keyboard, its frame shown as a key moved it
+    // there, under the heading, heard once with the card. The tiles lead the tab order; Space, clicks and
+    // keypad Enter answer; the locked tile hands the keyboard to "Next Question", and that to the new first
+    // tile. F1 opens the viewer; neither the word list nor the viewer hold on to what is gone.
+    void keyboardPlay()
     {
         KeyboardPlay::install(qApp);
         QTRY_VERIFY(control("Text7")->hasFocus());
         auto *announcer = control("Announcer");
-        auto *combo = control<QComboBox>("Combo1");
-        QAccessibleInterface *comboReader = QAccessible::queryAccessibleInterface(combo);
-        QCOMPARE(comboReader->text(QAccessible::Description), QStringLiteral("30 seconds"));
-        combo->setFocus();
-        QTest::keyClick(combo, Qt::Key_Down);
-        QCOMPARE(announcer->accessibleName(), QStringLiteral("Maximum time for question (in seconds) 15"));
-        QCOMPARE(comboReader->text(QAccessible::Description), QStringLiteral("15 seconds"));
-        QCOMPARE(comboReader->relations(QAccessible::Label).size(), 1);
-
         const QImage unframed = tile(1)->grab().toImage();
         auto *start = control<QPushButton>("Command2");
         start->setFocus();
@@ -438,10 +427,6 @@ private slots:
         QTest::keyClick(tile(1), Qt::Key_Tab);
         QTest::keyClick(tile(2), Qt::Key_Enter, Qt::KeypadModifier);  // right
         QCOMPARE(text("Text3"), QStringLiteral("You have got 50 % in this question."));
-        QAccessibleTextInterface *rating = QAccessible::queryAccessibleInterface(control("Text1"))->textInterface();
-        QCOMPARE(text("Text1"), QStringLiteral("S u f f i c i e n t"));
-        QCOMPARE(rating->text(0, rating->characterCount()), QStringLiteral("Sufficient"));
-        QVERIFY(announcer->accessibleName().endsWith(QStringLiteral("Sufficient")));
         auto *next = control<QPushButton>("Command1");
         QVERIFY(next->hasFocus());
         m_clock.set(12 * 3600 + 44);  // another question
@@ -472,63 +457,10 @@ private slots:
         // Linear Equation has no hint.
         QTest::keyClick(hints, Qt::Key_Return);
         QVERIFY(control("Text5")->isVisible() && control<QTextEdit>("Text5")->toPlainText().isEmpty());
-        QCOMPARE(announcer->accessibleName(), QStringLiteral("There is no hint for this question."));
         list->setFocus(Qt::TabFocusReason);
         QCOMPARE(list->currentRow(), searched);
-
-        QTest::keyClick(hints, Qt::Key_F10);
-        QVERIFY(m_form->menuBar()->hasFocus() && m_form->menuBar()->activeAction());
-        QTest::keyClick(m_form->menuBar(), Qt::Key_Escape);
-        QVERIFY(list->hasFocus() && !m_form->menuBar()->activeAction());
-        QTest::keyClick(list, Qt::Key_Alt);
-        QTRY_VERIFY(m_form->menuBar()->activeAction());
-        QTest::keyClick(m_form->menuBar(), Qt::Key_Escape);
-        QTRY_VERIFY(list->hasFocus() && !m_form->menuBar()->activeAction());
-
-        // The viewer stays with the game, Escape closes it, and its text is read by caret line by line.
-        QTest::keyClick(m_form.get(), Qt::Key_F1);
+        QTest::keyClick(list, Qt::Key_F1);
         QVERIFY(viewer() && viewer()->windowTitle() == QStringLiteral("Vexlor - Help"));
-        QTest::keyClick(m_form.get(), Qt::Key_R, Qt::ControlModifier);
-        Form2 *form2 = viewer();
-        QVERIFY(form2 && form2->isVisible() && form2->parentWidget() == m_form.get() && form2->isWindow());
-        QCOMPARE(form2->windowHandle()->transientParent(), m_form->windowHandle());
-        auto *table = form2->findChild<KeptTextSurface *>(QStringLiteral("Picture1"));
-        table->setFocus();
-        QTest::keyClick(table, Qt::Key_Down);
-        QTest::keyClick(table, Qt::Key_End);
-        QAccessibleTextInterface *reader = QAccessible::queryAccessibleInterface(table)->textInterface();
-        QCOMPARE(reader->cursorPosition(), 105 + 1 + 92);
-        QTest::keyClick(table, Qt::Key_Escape);
-        QVERIFY(form2->isHidden());
-        delete form2;
-    }
-
-    // Each menu command, reached by F10 and the arrows, tells a screen reader its shortcut.
-    void menuShortcutsRead_data()
-    {
-        QTest::addColumn<int>("place");
-        QTest::addColumn<QString>("keys");
-        QTest::newRow("Show me Results") << 0 << "Ctrl+R";
-        QTest::newRow("Help") << 1 << "F1";
-        QTest::newRow("Exit") << 2 << "Ctrl+Q";
-        QTest::newRow("Progress") << 3 << "Ctrl+P";
-    }
-    void menuShortcutsRead()
-    {
-        QFETCH(int, place);
-        QFETCH(QString, keys);
-        QTest::keyClick(control("Text7"), Qt::Key_F10);
-        for (int i = 0; i < place; ++i)
-            QTest::keyClick(m_form->menuBar(), Qt::Key_Right);
-        QAccessibleInterface *menu = QAccessible::queryAccessibleInterface(m_form->menuBar());
-        QAccessibleInterface *item = menu->child(place);
-        QCOMPARE(item->text(QAccessible::Name), QString::fromLatin1(QTest::currentDataTag()));
-        for (int i = 0; i < menu->childCount(); ++i)
-            QCOMPARE(menu->child(i)->state().focused, i == place);
-        QVERIFY(item->role() == QAccessible::MenuItem && menu->indexOfChild(item) == place && item->parent() == menu);
-        QCOMPARE(item->text(QAccessible::Accelerator), keys);
-        QAccessibleActionInterface *actions = item->actionInterface();
-        QCOMPARE(actions->keyBindingsForAction(actions->pressAction()), QStringList({QString(), QString(), keys}));
     }
 
     void letterSpacedWords_data()
