@@ -211,38 +211,6 @@ private slots:
         }
     }
 
-    // R = 1, 2, 3 for U up to 2/7, 4/7, 6/7 and R = 4 above, each at both ends; positions shown on tiles 1 to 4.
-    void rotation_data()
-    {
-        const auto below = [](double u) { return std::nextafter(u, 0.0); };
-        QTest::addColumn<int>("question");
-        QTest::addColumn<double>("u");
-        QTest::addColumn<QList<int>>("positions");
-        QTest::addColumn<int>("oddTile");
-        QTest::newRow("R 1, top") << 1 << below(2.0 / 7) << QList<int>{1, 2, 3, 4} << 3;
-        QTest::newRow("R 2, bottom") << 2 << 2.0 / 7 << QList<int>{2, 3, 4, 1} << 4;
-        QTest::newRow("R 2, top") << 1 << below(4.0 / 7) << QList<int>{2, 3, 4, 1} << 2;
-        QTest::newRow("R 3, bottom") << 1 << 4.0 / 7 << QList<int>{3, 4, 1, 2} << 1;
-        QTest::newRow("R 3, top") << 100 << below(6.0 / 7) << QList<int>{3, 4, 1, 2} << 4;
-        QTest::newRow("R 4, bottom") << 1 << 6.0 / 7 << QList<int>{4, 1, 2, 3} << 4;
-        QTest::newRow("R 4, top") << 2 << below(1.0) << QList<int>{4, 1, 2, 3} << 2;
-    }
-    void rotation()
-    {
-        QFETCH(int, question);
-        QFETCH(double, u);
-        QFETCH(QList<int>, positions);
-        QFETCH(int, oddTile);
-        Game game;
-        game.random.queue(u);
-        game.choose(QuestionBank::term(question));
-        QList<int> shown;
-        for (int p : positions)
-            shown << picture(question, p);
-        QCOMPARE(game.pictures(), shown);
-        QCOMPARE(game.rightTile(), oddTile);
-    }
-
     void wholeSeriesThenRestart()
     {
         Game game(39);  // C = 45
@@ -273,25 +241,43 @@ private slots:
         QCOMPARE(game.cues.requests.size(), cues);
     }
 
-    // A choice presents the question whose term is the entry's text, afresh and still free.
+    // A choice presents the question whose term is the entry's text, afresh, still free and in the rotation R drawn:
+    // R = 1, 2, 3 for U up to 2/7, 4/7, 6/7 and R = 4 above, each at both ends; positions shown on tiles 1 to 4.
     void choice_data()
     {
         QTest::addColumn<int>("row");
-        QTest::addColumn<int>("question");
         QTest::addColumn<bool>("afterSeries");
+        QTest::addColumn<double>("u");
+        QTest::addColumn<int>("question");
+        QTest::addColumn<QList<int>>("positions");
+        QTest::addColumn<int>("oddTile");
         const QStringList terms = Game(0, false).controls().List1.items;
-        QTest::newRow("Lin, not Linear Equation") << int(terms.indexOf("Lin")) << 42 << false;
-        QTest::newRow("Linear Equation, not Lin") << int(terms.indexOf("Linear Equation")) << 26 << false;
-        QTest::newRow("no selection: the question on show again") << -1 << kFirst << false;
-        QTest::newRow("past the list: the question on show again") << int(terms.size()) << kFirst << false;
-        QTest::newRow("after the end of the series, on enabled tiles") << int(terms.indexOf("Continuous Beam")) << 2 << true;
+        const auto rowOf = [&terms](int question) { return int(terms.indexOf(QuestionBank::term(question))); };
+        const auto below = [](double u) { return std::nextafter(u, 0.0); };
+        const QList<int> r2{2, 3, 4, 1};
+        QTest::newRow("Lin, not Linear Equation") << rowOf(42) << false << 0.5 << 42 << r2 << 2;
+        QTest::newRow("Linear Equation, not Lin") << rowOf(26) << false << 0.5 << 26 << r2 << 3;
+        QTest::newRow("no selection: the question on show again") << -1 << false << 0.5 << kFirst << r2 << 1;
+        QTest::newRow("past the list: the question on show again")
+            << int(terms.size()) << false << 0.5 << kFirst << r2 << 1;
+        QTest::newRow("after the end of the series, on enabled tiles") << rowOf(2) << true << 0.5 << 2 << r2 << 4;
+        QTest::newRow("R 1, top") << rowOf(1) << false << below(2.0 / 7) << 1 << QList<int>{1, 2, 3, 4} << 3;
+        QTest::newRow("R 2, bottom") << rowOf(2) << false << 2.0 / 7 << 2 << r2 << 4;
+        QTest::newRow("R 2, top") << rowOf(1) << false << below(4.0 / 7) << 1 << r2 << 2;
+        QTest::newRow("R 3, bottom") << rowOf(1) << false << 4.0 / 7 << 1 << QList<int>{3, 4, 1, 2} << 1;
+        QTest::newRow("R 3, top") << rowOf(100) << false << below(6.0 / 7) << 100 << QList<int>{3, 4, 1, 2} << 4;
+        QTest::newRow("R 4, bottom") << rowOf(1) << false << 6.0 / 7 << 1 << QList<int>{4, 1, 2, 3} << 4;
+        QTest::newRow("R 4, top") << rowOf(2) << false << below(1.0) << 2 << QList<int>{4, 1, 2, 3} << 2;
     }
 
     void choice()
     {
         QFETCH(int, row);
-        QFETCH(int, question);
         QFETCH(bool, afterSeries);
+        QFETCH(double, u);
+        QFETCH(int, question);
+        QFETCH(QList<int>, positions);
+        QFETCH(int, oddTile);
         Game game;
         const QuizState &s = game.state();
         const Form1Controls &c = game.controls();
@@ -305,12 +291,16 @@ private slots:
         }
         const std::vector<int> freeBefore = s.QuestionFree;
         const int countBefore = s.QuestionCount;
-        game.random.queue(0.5);
+        game.random.queue(u);
         game.quiz.deliver(E::WordChosen, row);
         QCOMPARE(s.CurrentQuestion, question);
         QCOMPARE(s.QuestionCount, countBefore + 1);
         QVERIFY(s.QuestionFree == freeBefore);
-        QCOMPARE(game.pictures(), (QList<int>{picture(question, 2), picture(question, 3), picture(question, 4), picture(question, 1)}));
+        QList<int> shown;
+        for (int p : positions)
+            shown << picture(question, p);
+        QCOMPARE(game.pictures(), shown);
+        QCOMPARE(game.rightTile(), oddTile);
         QVERIFY(game.tilesEnabled(true));
         QCOMPARE(s.DegreeFactor, 1.0);
         QCOMPARE(c.Text2.visible, false);
@@ -351,7 +341,8 @@ private slots:
         for (qsizetype i = 0; i < offsets.size(); ++i) {
             game.click((right - 1 + offsets[i]) % 4 + 1);
             QCOMPARE(c.Text3.text, questionBox[i]);
-            QCOMPARE(c.Text2.text, offsets[i] == 0 ? QuestionBank::rightAnswerMessage(kFirst) : "Please, Try again. ");
+            const QString message = offsets[i] == 0 ? QuestionBank::rightAnswerMessage(kFirst) : "Please, Try again. ";
+            QCOMPARE(c.Text2.text, message);
             game.quiz.deliver(E::MessageTick);
             QCOMPARE(c.Text2.visible, offsets[i] == 0);
             const RecordingCues::Request &cue = game.cues.requests.at(std::size_t(i));
