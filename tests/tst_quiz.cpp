@@ -252,22 +252,23 @@ private slots:
         QTest::addColumn<QList<int>>("positions");
         QTest::addColumn<int>("oddTile");
         const QStringList terms = Game(0, false).controls().List1.items;
-        const auto rowOf = [&terms](int question) { return int(terms.indexOf(QuestionBank::term(question))); };
+        const auto rowOf = [&terms](const char *term) { return int(terms.indexOf(term)); };
         const auto below = [](double u) { return std::nextafter(u, 0.0); };
-        const QList<int> r2{2, 3, 4, 1};
-        QTest::newRow("Lin, not Linear Equation") << rowOf(42) << false << 0.5 << 42 << r2 << 2;
-        QTest::newRow("Linear Equation, not Lin") << rowOf(26) << false << 0.5 << 26 << r2 << 3;
+        const QList<int> r1{1, 2, 3, 4}, r2{2, 3, 4, 1}, r3{3, 4, 1, 2}, r4{4, 1, 2, 3};
+        QTest::newRow("Lin, not Linear Equation") << rowOf("Lin") << false << 0.5 << 42 << r2 << 2;
+        QTest::newRow("Linear Equation, not Lin") << rowOf("Linear Equation") << false << 0.5 << 26 << r2 << 3;
         QTest::newRow("no selection: the question on show again") << -1 << false << 0.5 << kFirst << r2 << 1;
         QTest::newRow("past the list: the question on show again")
             << int(terms.size()) << false << 0.5 << kFirst << r2 << 1;
-        QTest::newRow("after the end of the series, on enabled tiles") << rowOf(2) << true << 0.5 << 2 << r2 << 4;
-        QTest::newRow("R 1, top") << rowOf(1) << false << below(2.0 / 7) << 1 << QList<int>{1, 2, 3, 4} << 3;
-        QTest::newRow("R 2, bottom") << rowOf(2) << false << 2.0 / 7 << 2 << r2 << 4;
-        QTest::newRow("R 2, top") << rowOf(1) << false << below(4.0 / 7) << 1 << r2 << 2;
-        QTest::newRow("R 3, bottom") << rowOf(1) << false << 4.0 / 7 << 1 << QList<int>{3, 4, 1, 2} << 1;
-        QTest::newRow("R 3, top") << rowOf(100) << false << below(6.0 / 7) << 100 << QList<int>{3, 4, 1, 2} << 4;
-        QTest::newRow("R 4, bottom") << rowOf(1) << false << 6.0 / 7 << 1 << QList<int>{4, 1, 2, 3} << 4;
-        QTest::newRow("R 4, top") << rowOf(2) << false << below(1.0) << 2 << QList<int>{4, 1, 2, 3} << 2;
+        QTest::newRow("after the end of the series, on enabled tiles")
+            << rowOf("Continuous Beam") << true << 0.5 << 2 << r2 << 4;
+        QTest::newRow("R 1, top") << rowOf("Simple Beam") << false << below(2.0 / 7) << 1 << r1 << 3;
+        QTest::newRow("R 2, bottom") << rowOf("Continuous Beam") << false << 2.0 / 7 << 2 << r2 << 4;
+        QTest::newRow("R 2, top") << rowOf("Simple Beam") << false << below(4.0 / 7) << 1 << r2 << 2;
+        QTest::newRow("R 3, bottom") << rowOf("Simple Beam") << false << 4.0 / 7 << 1 << r3 << 1;
+        QTest::newRow("R 3, top") << rowOf("Vector Components") << false << below(6.0 / 7) << 100 << r3 << 4;
+        QTest::newRow("R 4, bottom") << rowOf("Simple Beam") << false << 6.0 / 7 << 1 << r4 << 4;
+        QTest::newRow("R 4, top") << rowOf("Continuous Beam") << false << below(1.0) << 2 << r4 << 2;
     }
 
     void choice()
