@@ -19,11 +19,7 @@ constexpr int kTotal = QuestionBank::kQuestionTotal;
 const QStringList kTimes = Form1Controls().Combo1.items;  // the times offered, shortest first
 
 // A window event with its tile or list index; with `clock`, the time of day moving to second `value` instead.
-struct Step {
-    Quiz::Event event;
-    int value;
-    bool clock = false;
-};
+struct Step { Quiz::Event event; int value; bool clock = false; };
 
 QString describe(const Step &s)
 {

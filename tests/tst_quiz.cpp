@@ -171,8 +171,10 @@ private slots:
         QCOMPARE(log.lines, records);
     }
 
-    void rightAnswerMessages()
+    // The bank's texts where they are made up of pieces or easy to mistype.
+    void bankTexts()
     {
+        QCOMPARE(QuestionBank::hint(99), QLatin1String("Determinant = 5x6-(-2)x4 = 38"));
         const std::pair<int, const char *> cases[] = {
             {1, "Right. All are Simple Beams except this one. "}, {31, "Right. All are Acceleration Uints except this one. "},
             {63, "Right. All are Distributive propertys except this one. "}, {32, "Right. All are equal One except this one. "},
@@ -196,59 +198,17 @@ private slots:
     }
 
     // The clock's value C for a second of the day: the hundredths of the day's thousandths.
-    void drawByClock_data()
-    {
-        QTest::addColumn<int>("second");
-        QTest::addColumn<int>("c");
-        QTest::newRow("midnight: C 0 becomes 10") << 0 << 10;
-        QTest::newRow("C 1 becomes 10") << 1 << 10;
-        QTest::newRow("C 6") << 6 << 6;
-        QTest::newRow("C 10") << 9 << 10;
-        QTest::newRow("C 90") << 78 << 90;
-        QTest::newRow("C 91: past the end, halved") << 79 << 91;
-        QTest::newRow("C 99: past the end, halved") << 86 << 99;
-        QTest::newRow("one o'clock") << 3600 << 66;
-        QTest::newRow("a boundary the fraction misses") << 55512 << 49;
-    }
     void drawByClock()
     {
-        QFETCH(int, second);
-        QFETCH(int, c);
-        Game game;
-        game.clock.set(second);
-        QCOMPARE(game.quiz.DrawByClock(), drawnFor(c));
-    }
-
-    // R = 1, 2, 3 for U up to 2/7, 4/7, 6/7 and R = 4 above, each at both ends; positions shown on tiles 1 to 4.
-    void rotation_data()
-    {
-        const auto below = [](double u) { return std::nextafter(u, 0.0); };
-        QTest::addColumn<int>("question");
-        QTest::addColumn<double>("u");
-        QTest::addColumn<QList<int>>("positions");
-        QTest::addColumn<int>("oddTile");
-        QTest::newRow("R 1, top") << 1 << below(2.0 / 7) << QList<int>{1, 2, 3, 4} << 3;
-        QTest::newRow("R 2, bottom") << 2 << 2.0 / 7 << QList<int>{2, 3, 4, 1} << 4;
-        QTest::newRow("R 2, top") << 1 << below(4.0 / 7) << QList<int>{2, 3, 4, 1} << 2;
-        QTest::newRow("R 3, bottom") << 1 << 4.0 / 7 << QList<int>{3, 4, 1, 2} << 1;
-        QTest::newRow("R 3, top") << 100 << below(6.0 / 7) << QList<int>{3, 4, 1, 2} << 4;
-        QTest::newRow("R 4, bottom") << 1 << 6.0 / 7 << QList<int>{4, 1, 2, 3} << 4;
-        QTest::newRow("R 4, top") << 2 << below(1.0) << QList<int>{4, 1, 2, 3} << 2;
-    }
-    void rotation()
-    {
-        QFETCH(int, question);
-        QFETCH(double, u);
-        QFETCH(QList<int>, positions);
-        QFETCH(int, oddTile);
-        Game game;
-        game.random.queue(u);
-        game.choose(QuestionBank::term(question));
-        QList<int> shown;
-        for (int p : positions)
-            shown << picture(question, p);
-        QCOMPARE(game.pictures(), shown);
-        QCOMPARE(game.rightTile(), oddTile);
+        const struct { const char *name; int second, c; } cases[] = {
+            {"midnight: C 0 becomes 10", 0, 10}, {"C 1 becomes 10", 1, 10}, {"C 6", 6, 6}, {"C 10", 9, 10},
+            {"C 90", 78, 90}, {"C 91: past the end, halved", 79, 91}, {"C 99: past the end, halved", 86, 99},
+            {"one o'clock", 3600, 66}, {"a boundary the fraction misses", 55512, 49}};
+        for (const auto &[name, second, c] : cases) {
+            Game game;
+            game.clock.set(second);
+            QCOMPARE(std::pair(name, game.quiz.DrawByClock()), std::pair(name, drawnFor(c)));
+        }
     }
 
     void wholeSeriesThenRestart()
@@ -281,25 +241,44 @@ private slots:
         QCOMPARE(game.cues.requests.size(), cues);
     }
 
-    // A choice presents the question whose term is the entry's text, afresh and still free.
+    // A choice presents the question whose term is the entry's text, afresh, still free and in the rotation R drawn:
+    // R = 1, 2, 3 for U up to 2/7, 4/7, 6/7 and R = 4 above, each at both ends; positions shown on tiles 1 to 4.
     void choice_data()
     {
         QTest::addColumn<int>("row");
-        QTest::addColumn<int>("question");
         QTest::addColumn<bool>("afterSeries");
+        QTest::addColumn<double>("u");
+        QTest::addColumn<int>("question");
+        QTest::addColumn<QList<int>>("positions");
+        QTest::addColumn<int>("oddTile");
         const QStringList terms = Game(0, false).controls().List1.items;
-        QTest::newRow("Lin, not Linear Equation") << int(terms.indexOf("Lin")) << 42 << false;
-        QTest::newRow("Linear Equation, not Lin") << int(terms.indexOf("Linear Equation")) << 26 << false;
-        QTest::newRow("no selection: the question on show again") << -1 << kFirst << false;
-        QTest::newRow("past the list: the question on show again") << int(terms.size()) << kFirst << false;
-        QTest::newRow("after the end of the series, on enabled tiles") << int(terms.indexOf("Continuous Beam")) << 2 << true;
+        const auto rowOf = [&terms](const char *term) { return int(terms.indexOf(term)); };
+        const auto below = [](double u) { return std::nextafter(u, 0.0); };
+        const QList<int> r1{1, 2, 3, 4}, r2{2, 3, 4, 1}, r3{3, 4, 1, 2}, r4{4, 1, 2, 3};
+        QTest::newRow("Lin, not Linear Equation") << rowOf("Lin") << false << 0.5 << 42 << r2 << 2;
+        QTest::newRow("Linear Equation, not Lin") << rowOf("Linear Equation") << false << 0.5 << 26 << r2 << 3;
+        QTest::newRow("no selection: the question on show again") << -1 << false << 0.5 << kFirst << r2 << 1;
+        QTest::newRow("past the list: the question on show again")
+            << int(terms.size()) << false << 0.5 << kFirst << r2 << 1;
+        QTest::newRow("after the end of the series, on enabled tiles")
+            << rowOf("Continuous Beam") << true << 0.5 << 2 << r2 << 4;
+        QTest::newRow("R 1, top") << rowOf("Simple Beam") << false << below(2.0 / 7) << 1 << r1 << 3;
+        QTest::newRow("R 2, bottom") << rowOf("Continuous Beam") << false << 2.0 / 7 << 2 << r2 << 4;
+        QTest::newRow("R 2, top") << rowOf("Simple Beam") << false << below(4.0 / 7) << 1 << r2 << 2;
+        QTest::newRow("R 3, bottom") << rowOf("Simple Beam") << false << 4.0 / 7 << 1 << r3 << 1;
+        QTest::newRow("R 3, top") << rowOf("Vector Components") << false << below(6.0 / 7) << 100 << r3 << 4;
+        QTest::newRow("R 4, bottom") << rowOf("Simple Beam") << false << 6.0 / 7 << 1 << r4 << 4;
+        QTest::newRow("R 4, top") << rowOf("Continuous Beam") << false << below(1.0) << 2 << r4 << 2;
     }
 
     void choice()
     {
         QFETCH(int, row);
-        QFETCH(int, question);
         QFETCH(bool, afterSeries);
+        QFETCH(double, u);
+        QFETCH(int, question);
+        QFETCH(QList<int>, positions);
+        QFETCH(int, oddTile);
         Game game;
         const QuizState &s = game.state();
         const Form1Controls &c = game.controls();
@@ -313,12 +292,16 @@ private slots:
         }
         const std::vector<int> freeBefore = s.QuestionFree;
         const int countBefore = s.QuestionCount;
-        game.random.queue(0.5);
+        game.random.queue(u);
         game.quiz.deliver(E::WordChosen, row);
         QCOMPARE(s.CurrentQuestion, question);
         QCOMPARE(s.QuestionCount, countBefore + 1);
         QVERIFY(s.QuestionFree == freeBefore);
-        QCOMPARE(game.pictures(), (QList<int>{picture(question, 2), picture(question, 3), picture(question, 4), picture(question, 1)}));
+        QList<int> shown;
+        for (int p : positions)
+            shown << picture(question, p);
+        QCOMPARE(game.pictures(), shown);
+        QCOMPARE(game.rightTile(), oddTile);
         QVERIFY(game.tilesEnabled(true));
         QCOMPARE(s.DegreeFactor, 1.0);
         QCOMPARE(c.Text2.visible, false);
@@ -328,7 +311,8 @@ private slots:
         QCOMPARE(c.ProgressBar1.value, 1);
     }
 
-    // Tiles clicked in turn, counted from the right one; the question box and cue after each, then the degree.
+    // Tiles clicked in turn, counted from the right one, with the hint open: the question box, cue and message after
+    // each, then the degree. A wrong answer's message goes on the message timer's tick, the right one's stays.
     void clicksOnOneQuestion_data()
     {
         QTest::addColumn<QList<int>>("offsets");
@@ -350,15 +334,24 @@ private slots:
         Game game;
         const Form1Controls &c = game.controls();
         game.ticks(3);
+        game.quiz.deliver(E::Hints);
+        QVERIFY(c.Text5.visible);
+        QCOMPARE(c.Text5.text, QuestionBank::hint(kFirst));
         game.cues.requests.clear();  // Start's alarm
         const int right = game.rightTile();
         for (qsizetype i = 0; i < offsets.size(); ++i) {
             game.click((right - 1 + offsets[i]) % 4 + 1);
             QCOMPARE(c.Text3.text, questionBox[i]);
+            const QString message = offsets[i] == 0 ? QuestionBank::rightAnswerMessage(kFirst) : "Please, Try again. ";
+            QCOMPARE(c.Text2.text, message);
+            game.quiz.deliver(E::MessageTick);
+            QCOMPARE(c.Text2.visible, offsets[i] == 0);
             const RecordingCues::Request &cue = game.cues.requests.at(std::size_t(i));
             QCOMPARE(static_cast<int>(cue.player), cues[i]);
             QCOMPARE(QString::fromStdString(cue.open + " " + cue.play + " " + cue.rewind), QStringLiteral("Open play Prev"));
         }
+        QCOMPARE(c.Timer1.interval, 3000);
+        QVERIFY(!c.Text5.visible);
         QCOMPARE(c.Text4.text, totalText(degree, 1));
         QCOMPARE(game.state().AnsweredDegree[1], double(degree));
         QCOMPARE(game.state().AnsweredTerm[1], QuestionBank::term(kFirst));
@@ -383,29 +376,25 @@ private slots:
             }
     }
 
-    // The sum of degrees runs over the whole series; the last question of the bank hides "Next Question" at once.
-    void lastPresentation_data()
-    {
-        QTest::addColumn<bool>("lastRight");
-        QTest::newRow("last one wrong") << false;
-        QTest::newRow("last one right") << true;
-    }
+    // The sum of degrees runs over the whole series; the last question of the bank hides "Next Question" at once,
+    // whether the click on it is right or wrong.
     void lastPresentation()
     {
-        QFETCH(bool, lastRight);
-        Game game;
-        game.answerWith(50);
-        for (int n = 2; n < kTotal; ++n) {
+        const auto totalAfter = [](int n) { return totalText(evenRoundedAverage(50 + 100 * (n - 1), n), n); };
+        for (const bool lastRight : {false, true}) {
+            Game game;
+            game.answerWith(50);
+            for (int n = 2; n < kTotal; ++n) {
+                game.quiz.deliver(E::NextQuestion);
+                game.answerWith(100);
+            }
+            QCOMPARE(game.controls().Text4.text, totalAfter(kTotal - 1));
             game.quiz.deliver(E::NextQuestion);
-            game.answerWith(100);
+            QVERIFY(game.controls().Command1Visible);
+            game.click(lastRight ? game.rightTile() : game.wrongTile());
+            QVERIFY2(!game.controls().Command1Visible, lastRight ? "last one right" : "last one wrong");
+            QCOMPARE(game.controls().Text4.text, totalAfter(lastRight ? kTotal : kTotal - 1));
         }
-        QCOMPARE(game.controls().Text4.text, totalText(evenRoundedAverage(50 + 100 * (kTotal - 2), kTotal - 1), kTotal - 1));
-        game.quiz.deliver(E::NextQuestion);
-        QVERIFY(game.controls().Command1Visible);
-        game.click(lastRight ? game.rightTile() : game.wrongTile());  // either click hides it
-        QVERIFY(!game.controls().Command1Visible);
-        QCOMPARE(game.controls().Text4.text, lastRight ? totalText(evenRoundedAverage(50 + 100 * (kTotal - 1), kTotal), kTotal)
-                                                       : totalText(evenRoundedAverage(50 + 100 * (kTotal - 2), kTotal - 1), kTotal - 1));
     }
 
     void countdown_data()
@@ -455,25 +444,6 @@ private slots:
         QCOMPARE(game.cues.requests.size(), before + 1);  // no rating cue
     }
 
-    void messageTimerAndHints()
-    {
-        Game game;
-        const Form1Controls &c = game.controls();
-        game.choose(QStringLiteral("Determinants"));
-        game.quiz.deliver(E::Hints);
-        QVERIFY(c.Text5.visible);
-        QCOMPARE(c.Text5.text, QStringLiteral("Determinant = 5x6-(-2)x4 = 38"));
-        game.click(game.wrongTile());
-        QCOMPARE(c.Timer1.interval, 3000);
-        game.quiz.deliver(E::MessageTick);
-        QVERIFY(!c.Text2.visible);  // "Please, Try again. " goes, three seconds on
-
-        game.click(game.rightTile());
-        game.quiz.deliver(E::MessageTick);
-        QVERIFY(c.Text2.visible);  // the right-answer message stays
-        QVERIFY(!c.Text5.visible);
-    }
-
     // The results as report and viewer show them: one row per presented question, past the tables too.
     void results()
     {
@@ -489,11 +459,9 @@ private slots:
         const QuizResults r = game.quiz.results();
         QCOMPARE(r.questionCount, kTotal + 4);
         QCOMPARE(int(r.rows.size()), kTotal + 4);
-        QCOMPARE(r.rows.front().term, QuestionBank::term(kFirst));
-        QCOMPARE(r.rows.front().degree, 75.0);
+        QCOMPARE(std::pair(r.rows.front().term, r.rows.front().degree), std::pair(QuestionBank::term(kFirst), 75.0));
         QCOMPARE(r.rows[1].degree, 0.0);
-        QCOMPARE(r.rows.back().term, QStringLiteral("Lin"));
-        QCOMPARE(r.rows.back().degree, 25.0);
+        QCOMPARE(std::pair(r.rows.back().term, r.rows.back().degree), std::pair(QStringLiteral("Lin"), 25.0));
         QCOMPARE(r.degreeSum, 100.0);
         QCOMPARE(r.average(), evenRoundedAverage(100, kTotal + 4));
         QCOMPARE(r.timeLimit, 45.0);

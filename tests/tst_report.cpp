@@ -22,15 +22,11 @@
 
 namespace {
 
+// In German, with the question on show unanswered.
 ReportInput afterStart(const QString &name = "Ada")
 {
-    ReportInput input;
-    input.date = QDate(2026, 12, 1);
-    input.locale = QLocale(QLocale::German, QLocale::Germany);
-    input.results.timeLimit = 60;
-    input.results.name = name;
-    input.results.rows = {ResultRow{}};  // the question on show, unanswered
-    return input;
+    return {QDate(2026, 12, 1), QLocale(QLocale::German, QLocale::Germany),
+            {.name = name, .timeLimit = 60, .rows = {ResultRow{}}}};
 }
 
 // An answered row: number, 23 blanks, degree, " %", 9 blanks, term.
