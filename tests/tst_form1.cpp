@@ -639,30 +639,26 @@ private slots:
     }
 
     // The splash reads as written, each paragraph with its own blanks.
-    void splashAsWritten_data()
-    {
-        QTest::addColumn<QString>("control");
-        QTest::addColumn<QString>("expected");
-        QTest::newRow("version") << "Label2" << "Version 1.0";
-        QTest::newRow("rules 1") << "Label3"
-            << "The program tries to help you to test your basic engineering knowledge's.  In this version there are "
-               "100 questions about units, definitions, etc….  The arrangement of the questions as will as the "
-               "answers is random.  You can choose the questions from words list by dblclick on the word you want.";
-        QTest::newRow("rules 2") << "Label5"
-            << "In each question there are four answers, one of them either wrong or doesn't agree with the "
-               "definition, try to find out this odd answer.  If you do well from the first time your degree will be "
-               "100% in this question,  if not your maximum degree will be reduced by 25%  and so on.";
-        QTest::newRow("rules 3") << "Label4"
-            << "If you don't click on any answer and click on the ''Next question'' button your degree in this "
-               "question will be 0 %.   After you click on the ''Next question'' button you will see the total "
-               "degree for the all previous questions. ";
-    }
     void splashAsWritten()
     {
-        QFETCH(QString, control);
-        QFETCH(QString, expected);
         FrmSplash splash;
-        QCOMPARE(splash.findChild<QLabel *>(control)->text(), expected);
+        const std::pair<const char *, const char *> texts[] = {
+            {"Label2", "Version 1.0"},
+            {"Label3",
+             "The program tries to help you to test your basic engineering knowledge's.  In this version there are "
+             "100 questions about units, definitions, etc….  The arrangement of the questions as will as the "
+             "answers is random.  You can choose the questions from words list by dblclick on the word you want."},
+            {"Label5",
+             "In each question there are four answers, one of them either wrong or doesn't agree with the "
+             "definition, try to find out this odd answer.  If you do well from the first time your degree will be "
+             "100% in this question,  if not your maximum degree will be reduced by 25%  and so on."},
+            {"Label4",
+             "If you don't click on any answer and click on the ''Next question'' button your degree in this "
+             "question will be 0 %.   After you click on the ''Next question'' button you will see the total "
+             "degree for the all previous questions. "},
+        };
+        for (const auto &[name, text] : texts)
+            QCOMPARE(splash.findChild<QLabel *>(name)->text(), QString::fromUtf8(text));
     }
 
     void helpThenResults()
