@@ -132,8 +132,8 @@ private slots:
         const bool blocks = device == u"pipe";
         QVERIFY(!blocks || ::mkfifo(QFile::encodeName(heard).constData(), 0600) == 0);
         QVERIFY(putFile(config, device.isEmpty() ? QByteArray("\n")
-                                                   : "pcm.!default { type file; slave.pcm { type null }; file \""
-                                                         + heard.toUtf8() + "\"; format \"raw\" }\n"));
+                                                 : "pcm.!default { type file; slave.pcm { type null }; file \""
+                                                       + heard.toUtf8() + "\"; format \"raw\" }\n"));
         qputenv("ALSA_CONFIG_PATH", config.toUtf8());
         qputenv("PULSE_SERVER", "unix:" + dir.filePath("no-server").toUtf8());
         if (brokenWaves) {  // tri1 missing; the next four text, cut short, a bare header, empty; suf a folder
