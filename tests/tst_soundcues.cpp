@@ -166,7 +166,7 @@ private slots:
         const int reader = ::open(QFile::encodeName(heard).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
         QVERIFY(reader >= 0);
         QTest::qWait(200);  // the writer's open completes
-        const auto writerClosed = [reader] {  // the end of the file: the thread left behind closed the device after all
+        const auto writerClosed = [reader] {  // an end of file: the thread left behind closed the device after all
             char buffer[65536];
             ssize_t got;
             while ((got = ::read(reader, buffer, sizeof buffer)) > 0) {
