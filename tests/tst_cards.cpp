@@ -5,9 +5,9 @@
 #include "GifWriter.h"
 #include "Pictures.h"
 #include "PictureStore.h"
+#include "TestFiles.h"
 
 #include <QDir>
-#include <QFile>
 #include <QImage>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -17,7 +17,7 @@
 
 namespace {
 
-QByteArray bytesOf(const QString &path) { QFile f(path); return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray(); }
+QString pictureName(int number) { return QStringLiteral("p%1.gif").arg(number, 3, 10, QChar(u'0')); }
 
 // A GIF89a file to its first frame: screen size, global table (0/1), transparency, frame rectangle, local colours.
 QList<int> gifShape(const QByteArray &b)
@@ -59,9 +59,9 @@ private slots:
     {
         QStringList names{"splash-triangle.gif", "splash-sinh.gif"};
         for (int p = 1; p <= PictureStore::kPictureCount; ++p)
-            names << QStringLiteral("p%1.gif").arg(p, 3, 10, QChar(u'0'));
+            names << pictureName(p);
         for (const QString &name : names) {
-            QList<int> shape = gifShape(bytesOf(Pictures::path(name)));
+            QList<int> shape = gifShape(fileBytes(Pictures::path(name)));
             QVERIFY2(shape.size() == 9 && shape[7] >= 128 && shape[7] <= 132, qPrintable(name));
             shape[7] = 132;
             QCOMPARE(shape, (QList<int>{147, 132, 0, 1, 0, 0, 147, 132, 32}));
@@ -78,12 +78,11 @@ private slots:
         const QString cards = VEXLOR_SOURCE_DIR "/assets/cards/";
         const CardFile file = readCardFile(cards + QDir(cards).entryList({"q012-*.cards"}).value(0));
         QTemporaryDir out;
-        for (int round = 0; round < 2; ++round) {
-            for (int k = 0; k < 4; ++k) {
-                const CardSource &card = file.pictures[std::size_t(k)];
-                writeGif(out.filePath("card.gif"), {paintCard(card), card.frameHeight, card.colours, card.ground, inksOf(card)});
-                QVERIFY(bytesOf(out.filePath("card.gif")) == bytesOf(Pictures::path(QStringLiteral("p%1.gif").arg(45 + k, 3, 10, QChar(u'0')))));
-            }
+        for (int k = 0; k < 8; ++k) {  // each card twice
+            const CardSource &card = file.pictures[std::size_t(k % 4)];
+            const QString drawn = out.filePath("card.gif");
+            writeGif(drawn, {paintCard(card), card.frameHeight, card.colours, card.ground, inksOf(card)});
+            QVERIFY(fileBytes(drawn) == fileBytes(Pictures::path(pictureName(45 + k % 4))));
         }
         PictureStore store;
         for (int p = 1; p <= PictureStore::kPictureCount; ++p)
@@ -116,18 +115,14 @@ private slots:
         }
         config += "<include ignore_missing=\"yes\">/etc/fonts/conf.d</include>\n<cachedir>" + scratch.filePath("cache")
                   + "</cachedir>\n</fontconfig>\n";
-        QFile file(scratch.filePath("fonts.conf"));
-        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(config.toUtf8()) > 0);
-        file.close();
+        QVERIFY(putFile(scratch.filePath("fonts.conf"), config.toUtf8()));
         const QString assets = VEXLOR_SOURCE_DIR "/assets/";
         QStringList arguments{scratch.filePath("out")};
         for (const QString &name : QDir(assets + "cards").entryList({"*.cards"}))
             arguments << assets + "cards/" + name;
         arguments << assets + "pictures.cards";
         QProcess cardc;
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert("FONTCONFIG_FILE", file.fileName());
-        cardc.setProcessEnvironment(environment);
+        cardc.setEnvironment(QProcess::systemEnvironment() << "FONTCONFIG_FILE=" + scratch.filePath("fonts.conf"));
         cardc.start(VEXLOR_CARDC, arguments);
         QVERIFY(cardc.waitForFinished(300'000));
         QCOMPARE(cardc.exitCode(), 0);
@@ -138,7 +133,7 @@ private slots:
         QCOMPARE(written, embedded);
         QStringList differing;
         for (const QString &name : written)
-            if (bytesOf(scratch.filePath("out/" + name)) != bytesOf(Pictures::path(name)))
+            if (fileBytes(scratch.filePath("out/" + name)) != fileBytes(Pictures::path(name)))
                 differing << name;
         QVERIFY2(differing.isEmpty(), qPrintable(differing.join(u' ')));
     }

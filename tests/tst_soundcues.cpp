@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Quelro Programs
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "SoundCues.h"
+#include "TestFiles.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -12,14 +13,12 @@
 #include <QtEndian>
 
 #include <algorithm>
-#include <cerrno>
 #include <csignal>
 #include <cstdlib>
 #include <memory>
 #include <vector>
 
 #include <fcntl.h>
-#include <poll.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -27,14 +26,9 @@ namespace {
 
 QString binDir() { return QCoreApplication::applicationDirPath(); }
 // The wave of each player, MMControl1 to MMControl11.
-QString fileName(int index)
-{
-    return QStringList{"tri1.wav", "right1.wav", "help1.wav", "vb.wav", "b.wav", "suf.wav",
-                       "g.wav", "vg.wav", "wo.wav", "ex.wav", "Alarm.wav"}.at(index);
-}
-QByteArray readFile(const QString &path) { QFile f(path); return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray(); }
-QByteArray wave(int index) { return readFile(binDir() + u'/' + fileName(index)); }
-bool writeFile(const QString &path, const QByteArray &bytes) { QFile f(path); return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size(); }
+constexpr const char *kFileNames[kCueCount]{"tri1.wav", "right1.wav", "help1.wav", "vb.wav", "b.wav", "suf.wav",
+                                            "g.wav",    "vg.wav",     "wo.wav",    "ex.wav", "Alarm.wav"};
+QByteArray wave(int index) { return fileBytes(binDir() + u'/' + kFileNames[index]); }
 
 // The samples of a 44-byte-header mono 16-bit 22050 Hz PCM wave; empty on any mismatch, lengths included.
 std::vector<qint16> pcmSamples(const QByteArray &b)
@@ -64,7 +58,7 @@ void requestAll(SoundCues &cues, const CueCommands &words)
         QElapsedTimer timer;
         timer.start();
         cues.PlayCue(static_cast<Cue>(i + 1), words);
-        QVERIFY2(timer.elapsed() < kRequestLimitMs, qPrintable(fileName(i)));
+        QVERIFY2(timer.elapsed() < kRequestLimitMs, kFileNames[i]);
     }
 }
 
@@ -82,13 +76,13 @@ private slots:
         for (int i = 0; i < kCueCount; ++i) {
             const QByteArray bytes = wave(i);
             const std::vector<qint16> s = pcmSamples(bytes);
-            QVERIFY2(s.size() >= 2205 && s.size() <= 44100, qPrintable(fileName(i)));
+            QVERIFY2(s.size() >= 2205 && s.size() <= 44100, kFileNames[i]);
             const auto [low, high] = std::minmax_element(s.begin(), s.end());
             QVERIFY2(std::abs(s.front()) < 500 && std::abs(s.back()) < 500 && *high > 3000 && *low > -32768 && *high < 32767,
-                     qPrintable(fileName(i)));
-            QCOMPARE(readFile(again.filePath(fileName(i))), bytes);
+                     kFileNames[i]);
+            QCOMPARE(fileBytes(again.filePath(kFileNames[i])), bytes);
             for (int j = i + 1; j < kCueCount; ++j)
-                QVERIFY2(wave(j) != bytes, qPrintable(fileName(j)));
+                QVERIFY2(wave(j) != bytes, kFileNames[j]);
         }
     }
 
@@ -112,7 +106,7 @@ private slots:
         requestAll(cues, commands);
         requestAll(cues, commands);  // a cue may be asked for any number of times
         for (int i = 0; i < kCueCount; ++i) {
-            QCOMPARE(cues.boundFile(static_cast<Cue>(i + 1)), plays ? binDir() + u'/' + fileName(i) : QString());
+            QCOMPARE(cues.boundFile(static_cast<Cue>(i + 1)), plays ? binDir() + u'/' + kFileNames[i] : QString());
             QCOMPARE(cues.playRequests(static_cast<Cue>(i + 1)), 2 * plays);
         }
     }
@@ -137,17 +131,17 @@ private slots:
         const QString heard = dir.filePath("heard.raw"), config = dir.filePath("asound.conf");
         const bool blocks = device == u"pipe";
         QVERIFY(!blocks || ::mkfifo(QFile::encodeName(heard).constData(), 0600) == 0);
-        QVERIFY(writeFile(config, device.isEmpty() ? QByteArray("\n")
-                                                   : "pcm.!default { type file; slave.pcm { type null }; file \""
-                                                         + heard.toUtf8() + "\"; format \"raw\" }\n"));
+        QVERIFY(putFile(config, device.isEmpty() ? QByteArray("\n")
+                                                 : "pcm.!default { type file; slave.pcm { type null }; file \""
+                                                       + heard.toUtf8() + "\"; format \"raw\" }\n"));
         qputenv("ALSA_CONFIG_PATH", config.toUtf8());
         qputenv("PULSE_SERVER", "unix:" + dir.filePath("no-server").toUtf8());
         if (brokenWaves) {  // tri1 missing; the next four text, cut short, a bare header, empty; suf a folder
             const QByteArray good = wave(0);
             const QByteArrayList broken{"not a wave", good.left(good.size() / 3), good.left(44), {}};
             for (int i = 0; i < 4; ++i)
-                QVERIFY(writeFile(dir.filePath(fileName(i + 1)), broken[i]));
-            QVERIFY(QDir(dir.path()).mkdir(fileName(5)));
+                QVERIFY(putFile(dir.filePath(kFileNames[i + 1]), broken[i]));
+            QVERIFY(QDir(dir.path()).mkdir(kFileNames[5]));
         }
         auto cues = std::make_unique<SoundCues>(brokenWaves ? dir.path() : binDir());
         cues->load();
@@ -156,10 +150,10 @@ private slots:
         if (!blocks) {
             cues->PlayCue(Cue::MMControl1, kTileClickCommands);
             const bool plays = !device.isEmpty() && !brokenWaves;
-            QTRY_VERIFY_WITH_TIMEOUT(!plays || readFile(heard).size() >= wave(0).size() - 44, 3000);
+            QTRY_VERIFY_WITH_TIMEOUT(!plays || fileBytes(heard).size() >= wave(0).size() - 44, 3000);
             QTest::qWait(300);
             // The last cue asked for cuts the alarm short and plays whole, sample for sample.
-            QVERIFY(plays ? readFile(heard).endsWith(wave(0).mid(44)) : readFile(heard).isEmpty());
+            QVERIFY(plays ? fileBytes(heard).endsWith(wave(0).mid(44)) : QFile(heard).size() == 0);
         }
         QElapsedTimer ending;
         ending.start();
@@ -172,17 +166,15 @@ private slots:
         const int reader = ::open(QFile::encodeName(heard).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
         QVERIFY(reader >= 0);
         QTest::qWait(200);  // the writer's open completes
-        bool ended = false;  // the thread left behind closed the device after all
-        char buffer[65536];
-        pollfd ready{reader, POLLIN, 0};
-        while (!ended && ::poll(&ready, 1, 3000) > 0) {
-            const ssize_t got = ::read(reader, buffer, sizeof buffer);
-            ended = got == 0;
-            if (got < 0 && errno != EAGAIN)
-                break;
-        }
+        const auto writerClosed = [reader] {  // an end of file: the thread left behind closed the device after all
+            char buffer[65536];
+            ssize_t got;
+            while ((got = ::read(reader, buffer, sizeof buffer)) > 0) {
+            }
+            return got == 0;
+        };
+        QTRY_VERIFY_WITH_TIMEOUT(writerClosed(), 3000);
         ::close(reader);
-        QVERIFY(ended);
         QTRY_COMPARE_WITH_TIMEOUT(threads(), leftBehind - 1, 3000);
     }
 

@@ -21,7 +21,6 @@
 #include <QTest>
 
 #include <sys/mount.h>
-#include <unistd.h>
 
 namespace {
 
@@ -42,10 +41,8 @@ void record(const QString &path, const QString &player, const std::vector<Answer
 {
     const bool existed = QFileInfo::exists(path);
     HistoryWriter writer(path);
-    QObject::connect(&writer, &HistoryWriter::notice, [notices](const QString &text) {
-        if (notices)
-            notices->append(text);
-    });
+    if (notices)
+        QObject::connect(&writer, &HistoryWriter::notice, [notices](const QString &text) { notices->append(text); });
     QVERIFY(writer.waitIdle(10000));
     QCOMPARE(QFileInfo::exists(path), existed);  // a game only looked at leaves no file
     writer.seriesStarted(player, 30);
@@ -62,11 +59,33 @@ QString integrity(const QString &path)
     return check.next() ? check.text(0) : db.error();
 }
 
-QStringList degrees(const std::vector<AnswerRow> &rows)
+// Runs statements on the file through a connection of its own, as another program would.
+bool execOn(const QString &path, const char *sql)
+{
+    SqliteDb db;
+    return db.open(path, SqliteDb::Mode::ReadWriteCreate) && db.exec(sql);
+}
+
+// Each answer as question:degree, "-" for none; with its play when asked: outcome, wrong clicks, seconds of the limit.
+QStringList degrees(const std::vector<AnswerRow> &rows, bool withPlay = false)
+{
+    static const QStringList outcomes{"right", "timed out", "left"};
+    QStringList out;
+    for (const AnswerRow &row : rows) {
+        out << QString::number(row.question) + ':' + (row.degree ? QString::number(*row.degree) : QStringLiteral("-"));
+        if (withPlay)
+            out.last() += QStringLiteral(" %1 %2 wrong %3/%4 s%5").arg(outcomes[int(row.outcome)]).arg(row.wrongClicks)
+                              .arg(row.secondsUsed).arg(row.maxSeconds).arg(row.hintOpened ? " hint" : "");
+    }
+    return out;
+}
+
+// Each series as its answers x mean degree.
+QStringList sums(const QString &path)
 {
     QStringList out;
-    for (const AnswerRow &row : rows)
-        out << QString::number(row.question) + ':' + (row.degree ? QString::number(*row.degree) : QStringLiteral("-"));
+    for (const SeriesAverage &s : HistoryReader(path).seriesAverages(std::nullopt))
+        out << QStringLiteral("%1x%2").arg(s.answers).arg(s.average, 0, 'f', 1);
     return out;
 }
 
@@ -76,36 +95,50 @@ class TestStore : public QObject {
     Q_OBJECT
 
 private slots:
-    // Every field of every answer comes back as it was played, the name as typed.
+    // Every field of every answer comes back as it was played, the name as typed, and goes out as one CSV field.
     void recordsAsPlayed_data()
     {
         QTest::addColumn<QString>("name");
-        QTest::newRow("quotes and markup") << QStringLiteral("O'Brien \"<b>x</b>\"; DROP TABLE series;--");
-        QTest::newRow("control characters") << QStringLiteral("a\tb\x01\x7f") + QChar(0) + QStringLiteral("c");
-        QTest::newRow("10,000 characters") << QString(10000, u'\u00e9');
-        QTest::newRow("empty") << QString();
+        QTest::addColumn<QString>("field");  // the name in the exported file
+        QTest::newRow("plain") << "Ada" << "Ada";
+        QTest::newRow("comma") << "Lovelace, Ada" << "\"Lovelace, Ada\"";
+        QTest::newRow("quotes and markup") << QStringLiteral("O'Brien \"<b>x</b>\"; DROP TABLE series;--")
+                                           << "\"O'Brien \"\"<b>x</b>\"\"; DROP TABLE series;--\"";
+        QTest::newRow("line break") << "a\nb" << "\"a\nb\"";
+        QTest::newRow("formula") << "=HYPERLINK(1)" << "'=HYPERLINK(1)";
+        QTest::newRow("minus and comma") << "-1,2" << "\"'-1,2\"";
+        const QString control = QStringLiteral("a\tb\x01\x7f") + QChar(0) + QStringLiteral("c");
+        QTest::newRow("control characters") << control << control;
+        QTest::newRow("10,000 characters") << QString(10000, u'\u00e9') << QString(10000, u'\u00e9');
+        QTest::newRow("empty") << QString() << QString();
     }
     void recordsAsPlayed()
     {
         QFETCH(QString, name);
+        QFETCH(QString, field);
         QTemporaryDir dir;
         const QString path = dir.filePath("deep/er/history.sqlite");
-        record(path, name,
-               {right(11, 75), answer(4, AnswerOutcome::TimedOut, 0, 2, 32, true), answer(7, AnswerOutcome::Left, 0, 1, 3)});
+        record(path, name, {right(11, 75), answer(4, AnswerOutcome::TimedOut, 0, 2, 32, true),
+                            answer(7, AnswerOutcome::Left, 0, 1, 3)});
         HistoryReader reader(path);
         const std::vector<AnswerRow> rows = reader.answers(name);
-        QCOMPARE(degrees(rows), QStringList({"11:75", "4:0", "7:-"}));
+        QCOMPARE(degrees(rows, true), QStringList({"11:75 right 1 wrong 5/30 s", "4:0 timed out 2 wrong 32/30 s hint",
+                                                   "7:- left 1 wrong 3/30 s"}));
         QCOMPARE(rows[0].player, name);
-        QCOMPARE(rows[0].outcome, AnswerOutcome::Right);
-        QCOMPARE(rows[0].wrongClicks, 1);
-        QCOMPARE(rows[1].outcome, AnswerOutcome::TimedOut);
-        QCOMPARE(rows[1].secondsUsed, 32);
-        QVERIFY(rows[1].hintOpened && !rows[0].hintOpened);
-        QCOMPARE(rows[2].outcome, AnswerOutcome::Left);
-        QCOMPARE(rows[2].maxSeconds, 30);
         QVERIFY(rows[0].seriesStartedAt <= rows[0].answeredAt && rows[0].answeredAt <= rows[2].answeredAt);
         QVERIFY(reader.answers(name + 'x').empty());
         QCOMPARE(integrity(path), QStringLiteral("ok"));
+
+        QCOMPARE(CsvExport::field(name), field);
+        QBuffer buffer;
+        QVERIFY(buffer.open(QIODevice::WriteOnly));
+        QVERIFY(CsvExport::write(buffer, rows, QStringList(11) << "Two, Three"));  // the term of question 11
+        const QString text = QString::fromUtf8(buffer.data());
+        QVERIFY(buffer.data().startsWith("\xEF\xBB\xBFplayer,series started,"));
+        QVERIFY2(text.contains("\r\n" + field + ",") && text.contains(",11,\"Two, Three\",right,75,1,5,no,")
+                     && text.contains(",4,,timed out,0,2,32,yes,") && text.contains(",7,,left,,1,3,no,"),
+                 qPrintable(text));
+        QVERIFY(text.endsWith("\r\n"));
     }
 
     // From every older layout to the current one, with the answers kept.
@@ -149,25 +182,16 @@ private slots:
         file.db().close();
         const std::vector<AnswerRow> rows = HistoryReader(path).answers(std::nullopt);
         QCOMPARE(degrees(rows), expected);
-        if (layout == 1) {
-            QCOMPARE(rows[0].outcome, AnswerOutcome::Right);
-            QCOMPARE(rows[1].outcome, AnswerOutcome::TimedOut);
-            QCOMPARE(rows[2].outcome, AnswerOutcome::Left);
-            QCOMPARE(rows[3].wrongClicks, 2);
+        if (layout == 1) {  // the outcome and the wrong clicks follow from the degree
+            QCOMPARE(degrees(rows, true), QStringList({"3:100 right 0 wrong 0/30 s", "9:0 timed out 0 wrong 0/30 s",
+                                                       "12:- left 0 wrong 0/30 s", "5:50 right 2 wrong 0/15 s"}));
             QCOMPARE(rows[3].player, QStringLiteral("Bo"));
-            QCOMPARE(rows[3].maxSeconds, 15);
         }
-        const auto sums = [&path] {
-            QStringList out;
-            for (const SeriesAverage &s : HistoryReader(path).seriesAverages(std::nullopt))
-                out << QStringLiteral("%1x%2").arg(s.answers).arg(s.average, 0, 'f', 1);
-            return out;
-        };
-        QCOMPARE(sums(), averages);
+        QCOMPARE(sums(path), averages);
         // Played on after the move up: the new series' sums grow with its answers.
         record(path, "Ada", {right(1, 25), right(2, 100)});
         QCOMPARE(HistoryReader(path).answers(std::nullopt).size(), std::size_t(expected.size() + 2));
-        QCOMPARE(sums(), averages + QStringList({"2x62.5"}));
+        QCOMPARE(sums(path), averages + QStringList({"2x62.5"}));
     }
 
     // A file that is not our history is kept aside byte for byte; a fresh one records, and the player is told once.
@@ -191,23 +215,15 @@ private slots:
         QTemporaryDir dir;
         const QString path = dir.filePath("history.sqlite");
         if (sql == "damage") {
-            std::vector<AnswerRecord> many;
-            for (int i = 0; i < 400; ++i)
-                many.push_back(right(i % 100 + 1, 100));
-            record(path, "Ada", many);
-            {  // folded into the main file, so the damage below is all there is
-                SqliteDb db;
-                QVERIFY(db.open(path, SqliteDb::Mode::ReadWriteCreate));
-                QVERIFY(db.exec("PRAGMA wal_checkpoint(TRUNCATE); PRAGMA journal_mode = DELETE"));
-            }
+            record(path, "Ada", std::vector<AnswerRecord>(400, right(1, 100)));
+            // folded into the main file, so the damage below is all there is
+            QVERIFY(execOn(path, "PRAGMA wal_checkpoint(TRUNCATE); PRAGMA journal_mode = DELETE"));
             QByteArray file = fileBytes(path);
             QVERIFY(file.size() > 3 * 4096);
             file.replace(2 * 4096, 4096, QByteArray(4096, '\x5a'));
             QVERIFY(putFile(path, file));
         } else if (!sql.isEmpty()) {
-            SqliteDb db;
-            QVERIFY(db.open(path, SqliteDb::Mode::ReadWriteCreate));
-            QVERIFY(db.exec(sql.constData()));
+            QVERIFY(execOn(path, sql.constData()));
         } else {
             QVERIFY(putFile(path, contents));
         }
@@ -217,10 +233,11 @@ private slots:
         record(path, "Ada", {right(2, 100)}, &notices);
         record(path, "Ada", {right(3, 50)}, &notices);
         QCOMPARE(notices.size(), 1);
-        const QStringList aside = QDir(dir.path()).entryList({"history.sqlite.unreadable-*"});
-        QCOMPARE(aside.filter(QRegularExpression("unreadable-[0-9-]+$")).size(), 1);
-        QVERIFY2(notices[0].contains(aside.filter(QRegularExpression("[0-9]$"))[0]), qPrintable(notices[0]));
-        QCOMPARE(fileBytes(dir.filePath(aside.filter(QRegularExpression("[0-9]$"))[0])), before);
+        const QStringList aside = QDir(dir.path()).entryList({"history.sqlite.unreadable-*"})
+                                      .filter(QRegularExpression("unreadable-[0-9-]+$"));  // not its journals
+        QCOMPARE(aside.size(), 1);
+        QVERIFY2(notices[0].contains(aside[0]), qPrintable(notices[0]));
+        QCOMPARE(fileBytes(dir.filePath(aside[0])), before);
         QCOMPARE(degrees(HistoryReader(path).answers("Ada")), QStringList({"2:100", "3:50"}));
         QCOMPARE(integrity(path), QStringLiteral("ok"));
     }
@@ -246,23 +263,17 @@ private slots:
             QSKIP("no tmpfs can be mounted here (not root?)");
         if (where != "readonly")
             record(path, "Ada", {right(1, 100), right(2, 75)});
-        QFile filler(disk + "/filler");  // the disk filled up by something else
-        while (where == "full" && (filler.isOpen() || filler.open(QIODevice::WriteOnly)) &&
-               filler.write(QByteArray(4096, 'f')) > 0 && filler.flush()) {
-        }
+        if (where == "full")  // the disk filled up by something else
+            QVERIFY(!putFile(disk + "/filler", QByteArray(1024 * 1024, 'f')));
         SqliteDb holder;
         QVERIFY(where != "locked" || (holder.open(path, SqliteDb::Mode::ReadWriteCreate) && holder.exec("BEGIN EXCLUSIVE")));
 
         QStringList notices;
-        std::vector<AnswerRecord> more;
-        for (int q = 10; q < 10 + 8; ++q)
-            more.push_back(right(q, 100));
-        record(path, "Ada", more, &notices);
+        record(path, "Ada", std::vector<AnswerRecord>(8, right(10, 100)), &notices);
         QCOMPARE(notices.size(), 1);
         QVERIFY2(notices[0].contains("Play goes on"), qPrintable(notices[0]));
         holder.close();
-        filler.close();  // room again, to read what was kept
-        QFile::remove(filler.fileName());
+        QFile::remove(disk + "/filler");  // room again, to read what was kept
         if (where != "readonly") {
             QCOMPARE(degrees(HistoryReader(path).answers("Ada")).mid(0, 2), QStringList({"1:100", "2:75"}));
             QCOMPARE(integrity(path), QStringLiteral("ok"));
@@ -284,9 +295,8 @@ private slots:
             QCOMPARE(game.exitCode(), 0);
             QCOMPARE(game.readAllStandardError(), QByteArray());
         }
-        HistoryReader reader(path);
-        QCOMPARE(reader.answers(QStringLiteral("game 0")).size(), std::size_t(kAnswers));
-        QCOMPARE(reader.answers(QStringLiteral("game 1")).size(), std::size_t(kAnswers));
+        for (const char *player : {"game 0", "game 1"})
+            QCOMPARE(HistoryReader(path).answers(player).size(), std::size_t(kAnswers));
         QCOMPARE(integrity(path), QStringLiteral("ok"));
     }
 
@@ -296,11 +306,7 @@ private slots:
         QTemporaryDir dir, aside;
         const QString path = dir.filePath("history.sqlite"), seed = aside.filePath("seed.sqlite");
         record(seed, "Ada", {right(1, 100), right(2, 75), right(3, 50)});
-        {
-            SqliteDb db;  // one file, no journal beside it, to copy
-            QVERIFY(db.open(seed, SqliteDb::Mode::ReadWriteCreate));
-            QVERIFY(db.exec("PRAGMA wal_checkpoint(TRUNCATE)"));
-        }
+        QVERIFY(execOn(seed, "PRAGMA wal_checkpoint(TRUNCATE)"));  // one file, no journal beside it, to copy
         const QByteArray seedBytes = fileBytes(seed);
         const StraceProbe probe{{"--probe", path}, aside.filePath("trace.log"), [&] { onlyFile(path, seedBytes); }};
         if (probe.strace.isEmpty())
@@ -340,52 +346,14 @@ private slots:
         QCOMPARE(text(HistoryReader::weakest(reader.mastery("Ada"), 10)), QStringLiteral("8:0x1 9:25x2 5:100x3"));
         QCOMPARE(text(HistoryReader::weakest(reader.mastery(std::nullopt), 2)), QStringLiteral("9:25x2 8:66.6667x3"));
         QVERIFY(reader.mastery("Cy").empty());
-        const std::vector<SeriesAverage> series = reader.seriesAverages(std::nullopt);
-        QCOMPARE(series.size(), std::size_t(2));
-        QCOMPARE(series[0].answers, 8);
-        QCOMPARE(series[0].average, (25 + 25 + 100 * 3 + 0 + 50 + 0) / 8.0);
-        QCOMPARE(series[1].average, 275 / 3.0);
+        QCOMPARE(sums(path), QStringList({"8x50.0", "3x91.7"}));
 
         HistoryWriter writer(path);  // forgetting one player leaves the other whole
         writer.start();
         writer.forgetPlayer("Ada");
         QVERIFY(writer.waitIdle(10000));
-        QVERIFY(HistoryReader(path).answers("Ada").empty());
-        QCOMPARE(HistoryReader(path).answers(std::nullopt).size(), std::size_t(3));
-        QCOMPARE(HistoryReader(path).seriesAverages(std::nullopt).size(), std::size_t(1));
-    }
-
-    void csv_data()
-    {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("field");
-        QTest::newRow("plain") << "Ada" << "Ada";
-        QTest::newRow("comma") << "Lovelace, Ada" << "\"Lovelace, Ada\"";
-        QTest::newRow("quotes") << "say \"hi\"" << "\"say \"\"hi\"\"\"";
-        QTest::newRow("line break") << "a\nb" << "\"a\nb\"";
-        QTest::newRow("formula") << "=HYPERLINK(1)" << "'=HYPERLINK(1)";
-        QTest::newRow("minus and comma") << "-1,2" << "\"'-1,2\"";
-        QTest::newRow("empty") << "" << "";
-    }
-    void csv()
-    {
-        QFETCH(QString, name);
-        QFETCH(QString, field);
-        QCOMPARE(CsvExport::field(name), field);
-        AnswerRow row;
-        row.player = name;
-        row.question = 2;
-        row.degree = 75;
-        row.outcome = AnswerOutcome::Right;
-        row.wrongClicks = 1;
-        QBuffer buffer;
-        QVERIFY(buffer.open(QIODevice::WriteOnly));
-        QVERIFY(CsvExport::write(buffer, {row}, {"", "One", "Two, Three"}));
-        const QString text = QString::fromUtf8(buffer.data());
-        QVERIFY(buffer.data().startsWith("\xEF\xBB\xBFplayer,series started,"));
-        QVERIFY2(text.contains("\r\n" + field + ",") && text.contains(",2,\"Two, Three\",right,75,1,0,no,"),
-                 qPrintable(text));
-        QVERIFY(text.endsWith("\r\n"));
+        QCOMPARE(degrees(HistoryReader(path).answers(std::nullopt)), QStringList({"8:100", "8:100", "20:75"}));
+        QCOMPARE(sums(path), QStringList({"3x91.7"}));
     }
 };
 
