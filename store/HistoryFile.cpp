@@ -6,10 +6,12 @@
 #include "SqliteStatement.h"
 
 #include <QDateTime>
+#include <QElapsedTimer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
+#include <QThread>
 
 #include <sqlite3.h>
 
@@ -64,21 +66,16 @@ HistoryFile::Result HistoryFile::open(const QString &path, int busyMilliseconds)
         sqlite3_busy_timeout(m_db.handle(), busyMilliseconds);
         result = Result::Renewed;
     }
-    if (!openAndPrepare(path))
+    if (!openAndPrepare(path, busyMilliseconds))
         return Result::Failed;
     return result;
 }
 
 // Each answer is committed on its own; WAL with FULL sync makes that commit reach the disk
 // before the next one starts, so a power cut loses at most the answer being written.
-bool HistoryFile::openAndPrepare(const QString &path)
+bool HistoryFile::openAndPrepare(const QString &path, int busyMilliseconds)
 {
-    bool wal = false;
-    {
-        SqliteStatement journal(m_db, "PRAGMA journal_mode = WAL");  // finished before the next statement
-        wal = journal.next() && journal.text(0) == QLatin1String("wal");
-    }
-    if (!wal || !m_db.exec("PRAGMA synchronous = FULL; PRAGMA foreign_keys = ON")
+    if (!switchToWal(busyMilliseconds) || !m_db.exec("PRAGMA synchronous = FULL; PRAGMA foreign_keys = ON")
         || !HistorySchema::bringUpToDate(m_db)) {
         m_error = m_db.error();
         if (m_error.isEmpty() || m_error == QLatin1String("not an error"))
@@ -87,6 +84,22 @@ bool HistoryFile::openAndPrepare(const QString &path)
         return false;
     }
     return true;
+}
+
+// While another game holds the write lock of a file not yet in WAL (two games making a new file
+// together), SQLite refuses the switch at once instead of waiting; it is asked again meanwhile.
+bool HistoryFile::switchToWal(int busyMilliseconds)
+{
+    QElapsedTimer waited;
+    waited.start();
+    for (;;) {
+        SqliteStatement journal(m_db, "PRAGMA journal_mode = WAL");  // finished before the next statement
+        if (journal.next() && journal.text(0) == QLatin1String("wal"))
+            return true;
+        if (m_db.errorCode() != SQLITE_BUSY || waited.elapsed() >= busyMilliseconds)
+            return false;
+        QThread::msleep(10);
+    }
 }
 
 bool HistoryFile::keepAside(const QString &path)

@@ -23,7 +23,8 @@ public:
     QString error() const { return m_error; }
 
 private:
-    bool openAndPrepare(const QString &path);
+    bool openAndPrepare(const QString &path, int busyMilliseconds);
+    bool switchToWal(int busyMilliseconds);
     bool keepAside(const QString &path);
 
     SqliteDb m_db;

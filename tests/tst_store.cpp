@@ -19,6 +19,9 @@
 #include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QThread>
+
+#include <thread>
 
 #include <sys/mount.h>
 
@@ -284,7 +287,17 @@ private slots:
     void twoGamesAtOnce()
     {
         QTemporaryDir dir;
-        const QString path = dir.filePath("history.sqlite");
+        const QString path = dir.filePath("history.sqlite"), fresh = dir.filePath("fresh.sqlite");
+        {  // one game is making a new file while the other opens it: the other waits, and keeps its answer
+            SqliteDb other;
+            QVERIFY(other.open(fresh, SqliteDb::Mode::ReadWriteCreate) && other.exec("BEGIN IMMEDIATE"));
+            std::thread done([&other] { QThread::msleep(300); other.exec("ROLLBACK"); });
+            QStringList notices;
+            record(fresh, "Ada", {right(1, 100)}, &notices);
+            done.join();
+            QCOMPARE(notices, QStringList());
+            QCOMPARE(degrees(HistoryReader(fresh).answers("Ada")), QStringList({"1:100"}));
+        }
         constexpr int kAnswers = 150;
         QProcess games[2];
         for (int g = 0; g < 2; ++g)
