@@ -458,8 +458,9 @@ private slots:
         QVERIFY(control("Text5")->isVisible() && control<QTextEdit>("Text5")->toPlainText().isEmpty());
         list->setFocus(Qt::TabFocusReason);
         QCOMPARE(list->currentRow(), searched);
-        QTest::keyClick(list, Qt::Key_F1);
+        QTest::keyClick(list, Qt::Key_F1);  // the viewer, which the desktop keeps with the game
         QVERIFY(viewer() && viewer()->windowTitle() == QStringLiteral("Vexlor - Help"));
+        QCOMPARE(viewer()->windowHandle()->transientParent(), m_form->windowHandle());
     }
 
     void letterSpacedWords_data()
