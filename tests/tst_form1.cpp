@@ -257,6 +257,7 @@ private slots:
         // The drafting sheet lies on the lilac ground, and the boxes on it keep their dark outline.
         const QImage ground = m_form->centralWidget()->grab().toImage();
         QCOMPARE(ground.pixelColor(4, 488), QColor(200, 200, 255));
+        QCOMPARE(ground.pixelColor(80, 100), QColor(192, 192, 255));  // the start panel over the tiles
         const QRect box = control("Text4")->geometry();
         QVERIFY(qGray(ground.pixel(box.center().x(), box.top())) < 128);
         // The buttons show their colours; the open time list is red like the closed box.
@@ -340,6 +341,7 @@ private slots:
         clickTile(true);
         for (int t = 1; t <= 4; ++t)
             QVERIFY(!tile(t)->isEnabled());
+        QCOMPARE(control("Text1")->palette().color(QPalette::Text), QColor(Qt::blue));  // the rating
         QVERIFY(control<QTimer>("Timer2")->isActive());  // never stopped
         // The results table lists the rows of the series on show.
         const auto tableRows = [this] {

@@ -1,7 +1,7 @@
 # SPDX-FileCopyrightText: 2026 Quelro Programs
 # SPDX-License-Identifier: GPL-3.0-or-later
-"""Plays the real game with the Orca screen reader listening, keys sent with xdotool alone, and checks what
-Orca says (its debug log's SPEECH OUTPUT lines). Everything runs privately: a virtual screen, a session and an
+"""Plays a series of the real game with the Orca screen reader listening, keys sent with xdotool alone, and checks
+what Orca says (its debug log's SPEECH OUTPUT lines) and the report the series leaves. Everything runs privately: a virtual screen, a session and an
 accessibility bus, a PulseAudio server with a null sink for the speech, openbox and Orca with its own settings.
     python3 orca.py build/bin/vexlor
 """
@@ -66,7 +66,7 @@ class Session:
         with os.fdopen(read) as line:
             return line.readline().strip()
 
-    def up(self, game, cwd):
+    def up(self):
         self.env["DISPLAY"] = ":" + self.announced("Xvfb", "-displayfd", "{fd}", "-screen", "0", "1280x1024x24", "-dpi", "96",
                                                    "-nolisten", "tcp")
         self.env["DBUS_SESSION_BUS_ADDRESS"] = self.announced("dbus-daemon", "--session", "--nofork", "--print-address={fd}")
@@ -86,7 +86,6 @@ class Session:
         self.start("/usr/bin/python3", "-c", ORCA_WRAPPER, self.log, settings)
         wait_until("Orca is up", lambda: os.path.exists(self.log) and "SPEECH OUTPUT" in read_file(self.log), 60)
         quiet()
-        self.game = self.start(os.path.realpath(game), cwd=cwd)
 
 
 def read_file(path):
@@ -152,14 +151,30 @@ def expect(message, keys, *parts, **options):
     check(all(said_any(said, *(part if isinstance(part, tuple) else (part,))) for part in parts), message, said)
 
 
-def window_ids(name):
-    return subprocess.run(["xdotool", "search", "--onlyvisible", "--name", name], env=session.env,
+def window_ids(*search):
+    return subprocess.run(["xdotool", "search", "--onlyvisible"] + list(search), env=session.env,
                           capture_output=True, text=True).stdout.split()
 
 
-def play():
+def exit_code(process, seconds=15):
+    try:
+        return process.wait(seconds)
+    except subprocess.TimeoutExpired:
+        return None
+
+
+def play(game):
+    # Closed by the desktop (Alt+F4 in openbox), the splash ends the program: "OK" is the only way into the game.
+    first = session.start(game, cwd=session.work)
+    wait_until("the splash", lambda: window_ids("--pid", str(first.pid)), 30)
+    subprocess.run(["xdotool", "windowactivate", "--sync", window_ids("--pid", str(first.pid))[0], "key", "alt+F4"],
+                   env=session.env)
+    check(exit_code(first) == 0, "the splash closed by the desktop ends the game", [])
+
+    mark = len(spoken())
+    session.game = session.start(game, cwd=session.work)
     quiet(3)
-    said = spoken()
+    said = spoken()[mark:]
     check(said_any(said, "OK"), "the splash is read with its OK button", said)
     expect("Return on the splash's OK opens the game at the name box", ["Return"], "Name text", until="Name text")
     key("Ada", command="type")
@@ -209,11 +224,11 @@ def play():
     key("Escape")
     expect("Alt reaches the menu bar", ["alt"], "Show me Results")
     expect("Return on the menu's Help opens the help", ["Right", "Return"], "Vexlor - Help", until="Vexlor - Help")
-    transient = "".join(subprocess.run(["xprop", "-id", window, "WM_TRANSIENT_FOR"], env=session.env,
-                                       capture_output=True, text=True).stdout for window in window_ids("Vexlor - Help"))
+    transient = "".join(subprocess.run(["xprop", "-id", window, "WM_TRANSIENT_FOR"], env=session.env, capture_output=True,
+                                       text=True).stdout for window in window_ids("--name", "Vexlor - Help"))
     check("window id" in transient, "the viewer is transient for the main window", transient)
     said = key("Escape")
-    check(not window_ids("Vexlor - Help"), "Escape closes the viewer", said)
+    check(not window_ids("--name", "Vexlor - Help"), "Escape closes the viewer", said)
 
     expect("Ctrl+R shows the results, with the keyboard in their text", ["ctrl+r"], "Vexlor - Result",
            "Results read only text", until="Results read only text")
@@ -228,7 +243,8 @@ def play():
     said = key("Tab", "Tab", "Tab", settle=2)
     close = said_any(said, "Close")
     said = key("Escape")
-    check(close and not window_ids("Vexlor - Result"), "the viewer's Close is reachable, Escape closes it", said)
+    check(close and not window_ids("--name", "Vexlor - Result"), "the viewer's Close is reachable, Escape closes it",
+          said)
 
     # The question jumped to runs out of its 60 seconds; then the Exit button ends the series.
     end = time.time() + 90
@@ -240,13 +256,11 @@ def play():
         if said_any(said, "Exit push button"):
             break
     key("Return", settle=0.5)
-    try:
-        ended = session.game.wait(15) == 0
-    except subprocess.TimeoutExpired:
-        ended = False
+    ended = exit_code(session.game) == 0
     handed = read_file(session.handed).split() if os.path.exists(session.handed) else []
-    check(ended and handed == ["VexlorOut.txt"] and os.path.exists(os.path.join(session.work, handed[0])),
-          "Exit writes the report, hands it to the viewer and ends the game", said + handed)
+    report = read_file(os.path.join(session.work, "VexlorOut.txt")) if handed == ["VexlorOut.txt"] else ""
+    check(ended and "Name: Ada\n" in report and re.search(r"^  001 {23}\d{3} % ", report, re.MULTILINE),
+          "Exit writes the series' report, hands it to the viewer and ends the game", said + handed + [report])
 
 
 def main():
@@ -258,8 +272,8 @@ def main():
     with tempfile.TemporaryDirectory() as work:
         session = Session(work)
         try:
-            session.up(sys.argv[1], work)
-            play()
+            session.up()
+            play(os.path.realpath(sys.argv[1]))
         finally:
             session.down()
             if failures or os.environ.get("VEXLOR_KEEP_ORCA_LOG"):

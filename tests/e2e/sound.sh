@@ -6,7 +6,13 @@
 # dbus-run-session). A server that restarts or comes after the game is tst_soundcues' business.
 #   sound.sh VEXLOR_EXECUTABLE [pulseaudio|pipewire]
 #   (under xvfb-run; needs the server, pulseaudio-utils, sox, xdotool; 77: no server can start here)
-source "$(dirname "$(realpath "$0")")/game.sh"
+set -euo pipefail
+source "$(dirname "$(realpath "$0")")/windows.sh"
+vexlor=$(realpath "$1")
+work=$(mktemp -d)
+pid=
+trap 'set +e; kill -9 $(jobs -p) 2> /dev/null; wait 2> /dev/null; rm -rf "$work"' EXIT
+cd "$work"
 server=${2:-pulseaudio}
 # PipeWire starts each cached sample as a new stream, which its session manager links in the graph's
 # next period (21 ms at its default 1024 frames): there a cue starts 20 to 32 ms after the click.
@@ -81,7 +87,8 @@ click_expecting() {
     echo "cue $cue after $delay to $(awk -v d="$delay" -v x=$((sent - asked)) 'BEGIN { printf "%.1f", d + x / 1000 }') ms"
 }
 tile_cues="1 3 4 5 6 7 8 9 10"  # first and later wrong clicks, then the seven ratings
-next_question() { click $((cx + 543)) $((cy + 189)); }
+tile_x() { echo $((cx + 81 + 154 * ($1 - 1))); }
+next_question() { xdotool mousemove $((cx + 543)) $((cy + 189)) click 1; sleep 0.3; }
 
 command -v "$server" > /dev/null || { echo "SKIP: $server is not installed"; exit 77; }
 start_server || { echo "SKIP: no $server server can be started here: $(tail -3 pulse.log 2> /dev/null)"; exit 77; }
@@ -89,7 +96,9 @@ start_server || { echo "SKIP: no $server server can be started here: $(tail -3 p
 start_recording
 # The sound layer loads after the first paint. The game is kept off the D-Bus session that PipeWire's
 # session manager needs, as it is off one with PulseAudio: it has no use for it here.
-DBUS_SESSION_BUS_ADDRESS= start_game game/vexlor
+DBUS_SESSION_BUS_ADDRESS= game/vexlor > "$work/game.log" 2>&1 &
+pid=$!
+leave_splash
 sleep 0.5
 click_expecting $((cx + 250)) $((cy + 150)) 11  # Start: the alarm
 # Next Question until the leftmost tile is wrong (cue 1), then tiles rightwards until one is rated (cue 4 and up).
